@@ -1,0 +1,15 @@
+#include "kestrune/Mod.h"
+
+namespace kestrune {
+
+void TMod::Clear() {
+    FileName.clear();
+    Id.clear();
+    Version.clear();
+    ModInfo.clear();
+    Author.clear();
+    Homepage.clear();
+    Steps.clear();
+}
+
+}  // namespace kestrune
