@@ -3,10 +3,14 @@
 
 #include <string>
 
-#include "kestrune/MessageBox.h"
+#include "modcommon/MessageBox.h"
 #include "kestrune/Mod.h"
 
 namespace kestrune {
+
+using modcommon::BoxAnswer;
+using modcommon::BoxRequest;
+using modcommon::MessageBoxFn;
 
 // What the parse reported. A parse that showed a fault (codes 8, 9, 15) may have stopped
 // partway; such a mod must never be installed or uninstalled.
