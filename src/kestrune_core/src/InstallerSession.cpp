@@ -79,6 +79,24 @@ std::string InstallerSession::selectedFolderName() const {
     return m_selectedFolder < 0 ? std::string() : m_folders[static_cast<size_t>(m_selectedFolder)];
 }
 
+int InstallerSession::FindFolder(std::string_view name) const {
+    for (size_t i = 0; i < m_folders.size(); ++i) {
+        if (SameTextIgnoringCase(m_folders[i], name)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int InstallerSession::FindMod(std::string_view name) const {
+    for (size_t i = 0; i < m_mods.size(); ++i) {
+        if (SameTextIgnoringCase(m_mods[i].name, name)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 void InstallerSession::SelectFolder(int index) {
     m_selectedFolder = (index >= 0 && index < static_cast<int>(m_folders.size())) ? index : -1;
     RefreshModList();
@@ -86,13 +104,7 @@ void InstallerSession::SelectFolder(int index) {
 
 void InstallerSession::SelectModFolderForScript() {
     std::string name = DetectedScript();
-    int found = -1;
-    for (size_t i = 0; !name.empty() && i < m_folders.size(); ++i) {
-        if (SameTextIgnoringCase(m_folders[i], name)) {
-            found = static_cast<int>(i);
-            break;
-        }
-    }
+    int found = name.empty() ? -1 : FindFolder(name);
     if (!name.empty() && found < 0 && SettingIsOn(m_settings, settings::kScriptAutoDetection)) {
         ShowWarning(5, {name, ModsFolderPath(m_programFolder) + name + "/", name});
     }
@@ -247,6 +259,25 @@ bool InstallerSession::Shutdown() {
         allWritten = false;
     }
     return allWritten;
+}
+
+RunInputs InstallerSession::MakeRunInputs() const {
+    RunInputs inputs;
+    inputs.checked = m_currentItem >= 0 && m_mods[static_cast<size_t>(m_currentItem)].ticked;
+    inputs.manualMode = m_manualMode;
+    inputs.fast = m_fastMode;
+    inputs.forumFolder = ForumFolder();
+    inputs.linebreakCheck = LinebreakCheck();
+    inputs.scriptPath = m_scriptPath;
+    inputs.detectedScript = DetectedScript();
+    inputs.modFolderName = selectedFolderName();
+    inputs.installedMods = m_log.entries();
+    inputs.modName = m_info.name;
+    inputs.modVersion = m_info.version;
+    if (m_currentItem >= 0) {
+        inputs.modListItem = m_mods[static_cast<size_t>(m_currentItem)].name;
+    }
+    return inputs;
 }
 
 std::string InstallerSession::DetectedScript() const {

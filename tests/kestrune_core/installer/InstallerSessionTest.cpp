@@ -86,14 +86,9 @@ class InstallerSessionTest : public ::testing::Test {
         return *m_session;
     }
     int ModIndex(const std::string& name) {
-        const auto& mods = Session().mods();
-        for (size_t i = 0; i < mods.size(); ++i) {
-            if (mods[i].name == name) {
-                return static_cast<int>(i);
-            }
-        }
-        ADD_FAILURE() << name << " not listed";
-        return -1;
+        int index = Session().FindMod(name);
+        EXPECT_GE(index, 0) << name << " not listed";
+        return index;
     }
 
     testsupport::TempDir m_program;
@@ -320,6 +315,38 @@ TEST_F(InstallerSessionTest, RunIsRecordedOnlyWhenCompleteAndErrorFree) {
                       "on device\r\n\r\nNo file was changed and the mod was not recorded.");
         }
     }
+}
+
+TEST_F(InstallerSessionTest, InstallAndUninstallThroughTheRunReachForumAndLog) {
+    AddMod("yabb 2.1", "Clean.mod",
+           CrLf({"<id>", "Clean", "</id>", "<version>", "3", "</version>", "<edit file>",
+                 "Sources/Post.pl", "</edit file>", "<search for>", "old line", "</search for>",
+                 "<replace>", "new line", "</replace>"}));
+    const std::string original = "first\r\nold line\r\nlast\r\n";
+    testsupport::WriteFile(m_forum.file("Sources/Post.pl"), original);
+    UseForumScript();
+    InstallerSession& session = Started();
+    const int clean = ModIndex("Clean.mod");
+    kestrune::InstallRun run;
+
+    for (bool install : {true, false}) {
+        session.OnListMousePress(false);
+        ASSERT_EQ(session.OnTickChanged(clean, install, session.runFlag()),
+                  TickDecision::OpenInstallWindow);
+        kestrune::RunInputs inputs = session.MakeRunInputs();
+        EXPECT_EQ(inputs.forumFolder, m_forum.folder());
+        EXPECT_EQ(inputs.detectedScript, "YaBB 2.1");
+        EXPECT_EQ(inputs.modListItem, "Clean.mod");
+        run.Start(session.currentMod(), inputs);
+        kestrune::FinishResult finish = run.Finish();
+        session.AfterRun({run.CurrentStep(), run.ErrorCount(), finish.writeFailure});
+
+        EXPECT_EQ(session.mods()[clean].ticked, install);
+        EXPECT_EQ(ReadLog(), install ? "yabb 2.1\\Clean.mod\r\n" : "");
+        EXPECT_EQ(testsupport::ReadFile(m_forum.file("Sources/Post.pl")),
+                  install ? "first\r\nnew line\r\nlast\r\n" : original);
+    }
+    EXPECT_TRUE(m_box.shown.empty());
 }
 
 TEST_F(InstallerSessionTest, UninstallRunRemovesTheEntry) {

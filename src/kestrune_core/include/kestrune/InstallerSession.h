@@ -9,8 +9,9 @@
 //   session.ShowModInfo();
 //   session.OnListMousePress(/*ctrlHeld=*/false);
 //   if (session.OnTickChanged(0, true, session.runFlag()) == TickDecision::OpenInstallWindow) {
-//       RunOutcome outcome = /* run the install window on session.currentMod() */;
-//       session.AfterRun(outcome);
+//       run.Start(session.currentMod(), session.MakeRunInputs());   // ... until it closes
+//       kestrune::FinishResult finish = run.Finish();
+//       session.AfterRun({run.CurrentStep(), run.ErrorCount(), finish.writeFailure});
 //   }
 //   session.Shutdown();                              // writes kestrune.ini, then install.log
 #pragma once
@@ -23,6 +24,7 @@
 
 #include "kestrune/IniFile.h"
 #include "kestrune/InstallLog.h"
+#include "kestrune/InstallRun.h"
 #include "kestrune/Mod.h"
 #include "kestrune/ModInfoView.h"
 #include "kestrune/ModParser.h"
@@ -63,7 +65,8 @@ enum class TickDecision {
     OpenInstallWindow,  // the current mod was parsed again: run it, then call AfterRun
 };
 
-// What a real run of the install window leaves for the main window.
+// What a real run of the install window leaves for the main window. AfterRun puts the tick
+// back itself, so a caller ignores InstallRun's FinishResult::restoreTick.
 struct RunOutcome {
     int currentStep = 0;  // last step applied; equals the mod's step count when all were tried
     int errorCount = 0;   // steps that failed
@@ -112,7 +115,10 @@ class InstallerSession {
     void SetFastMode(bool fast) { m_fastMode = fast; }
 
     // --- Mod folders (Mod_Folder).
+    // Read once at start-up, already sorted: show them in this order.
     const std::vector<std::string>& folders() const { return m_folders; }
+    // The first folder named `name` ignoring ASCII case, or -1.
+    int FindFolder(std::string_view name) const;
     int selectedFolder() const { return m_selectedFolder; }  // -1: none
     std::string selectedFolderName() const;
     // The user picked another folder: selects it (-1 or out of range: none) and refreshes.
@@ -127,6 +133,8 @@ class InstallerSession {
     // --- The mod list (CheckListBox1) and the current mod.
     const std::vector<ModItem>& mods() const { return m_mods; }
     int currentItem() const { return m_currentItem; }  // -1 only while the list is empty
+    // The first mod file named `name` ignoring ASCII case, or -1.
+    int FindMod(std::string_view name) const;
     void SetCurrentItem(int index);
     const std::string& counterText() const { return m_counterText; }
 
@@ -179,6 +187,9 @@ class InstallerSession {
     bool Shutdown();
 
     // --- What the install window reads.
+    // Everything a run of the current mod needs, gathered as the install window does when it
+    // is shown: call after OnTickChanged gave OpenInstallWindow or ManualInstallation true.
+    RunInputs MakeRunInputs() const;
     const IniFile& settings() const { return m_settings; }
     const InstallLog& log() const { return m_log; }
     const std::vector<std::string>& detectionTable() const { return m_detectionTable; }
