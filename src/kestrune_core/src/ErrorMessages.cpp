@@ -1,3 +1,4 @@
+// The installer's numbered fault messages and the texts built from them.
 #include "kestrune/ErrorMessages.h"
 
 namespace kestrune {

@@ -1,3 +1,4 @@
+// Clearing a parsed mod.
 #include "kestrune/Mod.h"
 
 namespace kestrune {
