@@ -48,6 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
              {kSearchIn, "and replace it with this", "ACTION", "SEARCH\r\nLINE"}},
         Case{"UninstallAddBefore", modcommon::kTagAddBefore, false, {kRemoveIn, "", "ACTION", ""}},
         Case{"UninstallAddAfter", modcommon::kTagAddAfter, false, {kRemoveIn, "", "ACTION", ""}}),
-    [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Case>& row) { return row.param.name; });
 
 }  // namespace
