@@ -16,6 +16,10 @@ struct Case {
     ActionDisplay expected;
 };
 
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ActionDisplayTest : public testing::TestWithParam<Case> {};
 
 TEST_P(ActionDisplayTest, DescribesTheStep) {

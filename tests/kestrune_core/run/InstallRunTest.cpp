@@ -1,7 +1,10 @@
 // The installation run's outputs through fast, step-by-step, failing, manual and empty runs.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <filesystem>
 
 #include "RunFixtures.h"
 #include "kestrune/InstallRun.h"
@@ -419,6 +422,37 @@ TEST(InstallRunTest, WriteFailureAtFinishChangesNoFileAndIsReported) {
     EXPECT_EQ(run.ErrorCount(), 1);
     EXPECT_EQ(forum.read("Sources/Post.pl"), runtest::kPostOriginal);
     EXPECT_EQ(forum.read("Sources/Display.pl"), runtest::kDisplayOriginal);
+}
+
+TEST(InstallRunTest, UnreadableFileAtStartFailsTheRunSoundly) {
+    Forum forum;
+    std::filesystem::remove(forum.file("Sources/Display.pl"));
+    // A pipe exists but is no file that can be read whole.
+    ASSERT_EQ(::mkfifo(forum.file("Sources/Display.pl").c_str(), 0644), 0);
+    TMod mod = runtest::QuickReplyMod();
+    InstallRun run;
+
+    run.Start(mod, forum.Inputs(true, true));
+
+    const Strings lines = Lines(run.View().log);
+    const Strings header = forum.HeaderLines(true);
+    ASSERT_GT(lines.size(), header.size());
+    EXPECT_EQ(Strings(lines.begin(), lines.begin() + header.size()), header);
+    const std::string& loadLine = lines[header.size()];
+    EXPECT_EQ(loadLine.rfind(
+                  "> could not read file to edit (" + forum.file("Sources/Display.pl") + "): ", 0),
+              0u)
+        << loadLine;
+    EXPECT_GT(run.ErrorCount(), 0);
+    EXPECT_EQ(run.View().status, "Status: failed");
+    EXPECT_TRUE(run.View().errorBadgeVisible);
+    EXPECT_EQ(lines.back(), FailureLine(run.ErrorCount()));
+
+    ASSERT_TRUE(run.RequestClose());
+    FinishResult result = run.Finish();
+    EXPECT_TRUE(result.restoreTick);
+    EXPECT_FALSE(result.wrote || result.recordResult);
+    EXPECT_EQ(forum.read("Sources/Post.pl"), runtest::kPostOriginal);
 }
 
 }  // namespace
