@@ -37,6 +37,8 @@ struct InstallLayout {
 // The layout pass for a window of `width` x `height`. At the designed 601 x 379 in the step
 // layout: Label2 and Memo2 at 305, Panel3 94 high, Memo1 226 high, progress bar 159 wide,
 // panes 296 wide. `memo1Top` is Memo1's top within its panel. Sizes never go below 0.
+// The pass shows and hides nothing: in the fast layout the action panel stays hidden (see
+// RunView::actionPanelVisible), so a resized window keeps the log filling it.
 InstallLayout ComputeInstallLayout(int width, int height, bool stepLayout,
                                    const CommandRow& row = {}, int memo1Top = 0);
 
