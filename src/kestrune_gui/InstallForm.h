@@ -55,8 +55,9 @@ class TInstallForm final : public QDialog, private kestrune::RunObserver {
                                     const std::string& textEditor);
 
     // As runModal, but returns as soon as the run has started (a fast run has then applied all
-    // its steps); runFinished follows when the window closes. Ignored while a run is shown.
-    void startRun(const kestrune::TMod& mod, const kestrune::RunInputs& inputs,
+    // its steps); runFinished follows when the window closes. False, and nothing done, while
+    // a run is shown already.
+    bool startRun(const kestrune::TMod& mod, const kestrune::RunInputs& inputs,
                   const std::string& textEditor);
 
     bool runShown() const { return m_runShown; }
