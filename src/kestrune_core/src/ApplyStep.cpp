@@ -27,8 +27,9 @@ int ApplyStep(const TMod& mod, int stepNumber, bool install, const std::string& 
     constexpr std::string_view kCrLf = "\r\n";
     std::string& content = list[static_cast<size_t>(index)].Content;
     const std::string& find = install ? step.SearchText : step.ActionText;
-    if (content.find(find) == std::string::npos) {
-        return 1;
+    auto found = FindWholeLines(content, find);
+    if (const int* code = std::get_if<int>(&found)) {
+        return *code;  // 1 not there, 12 only part of a line
     }
     std::string insert;
     if (install) {
@@ -41,12 +42,9 @@ int ApplyStep(const TMod& mod, int stepNumber, bool install, const std::string& 
     } else if (step.Kind == 14) {
         insert.append(step.SearchText).append(kCrLf);
     }
-
-    auto result = SpliceLines(content, find, insert);
-    if (auto* code = std::get_if<int>(&result)) {
-        return *code;
-    }
-    content = std::move(std::get<std::string>(result));
+    // In place: only the tail moves, and a buffer of many megabytes is not copied per step.
+    const SpliceRange& range = std::get<SpliceRange>(found);
+    content.replace(range.at, range.length, insert);
     return 0;
 }
 

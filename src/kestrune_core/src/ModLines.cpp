@@ -47,9 +47,13 @@ bool ForEachAngle(std::string_view line, Fn at) {
 }  // namespace
 
 LineSpan LineAt(std::string_view text, size_t pos) {
-    size_t brk = text.find_first_of("\r\n", pos);
-    if (brk == std::string_view::npos) {
-        return {pos, text.size(), text.size()};
+    // A plain loop: find_first_of would call memchr on its two-byte set for every byte.
+    size_t brk = pos;
+    while (brk < text.size() && text[brk] != '\r' && text[brk] != '\n') {
+        ++brk;
+    }
+    if (brk == text.size()) {
+        return {pos, brk, brk};
     }
     size_t next = brk + 1;
     if (text[brk] == '\r' && next < text.size() && text[next] == '\n') {

@@ -58,6 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         // the end of a later line and then as a whole line: only the whole line is taken.
         SpliceCase{"NeverTheTailOfALaterLine", "b;\r\nab\r\nb\r\n", "b", "X\r\n",
                    "b;\r\nab\r\nX\r\n"},
+        SpliceCase{"SecondByteOfTheText", "ab\r\n", "b", "X\r\n", kPartOfLine},
+        SpliceCase{"NotThereAtAll", "a\r\nb", "c", "X\r\n", 1},
         SpliceCase{"NoWholeLineAfterAFirstLineThatBeginsWithIt", "b;\r\nab\r\n", "b", "X\r\n",
                    kPartOfLine}),
     [](const auto& row) { return std::string(row.param.name); });

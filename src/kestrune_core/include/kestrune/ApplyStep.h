@@ -15,9 +15,21 @@ namespace kestrune {
 int ApplyStep(const TMod& mod, int stepNumber, bool install, const std::string& forumFolder,
               DataFileList& list);
 
+// The bytes SpliceLines replaces: the whole-line occurrence of the search text and the line
+// break after it (none when it ends the text).
+struct SpliceRange {
+    size_t at = 0;
+    size_t length = 0;
+};
+
+// Finds the non-empty `search` in `text` as whole lines. Returns where, or 1 when it does not
+// occur at all, or 12 when it occurs only as part of a line. Time linear in the text.
+std::variant<SpliceRange, int> FindWholeLines(std::string_view text, std::string_view search);
+
 // Finds `search` in `text` as whole lines and puts `insert` in its place, dropping the line
-// break after it. Returns the new text, or 12 when it occurs only as part of a line. Called
-// only with a non-empty `search` that occurs in `text`. One pass over the text.
+// break after it. Returns the new text, or 12 when it occurs only as part of a line (1 when
+// it does not occur at all).
+//   SpliceLines("a\r\nb\r\nc", "b", "X\r\n") == "a\r\nX\r\nc"
 std::variant<std::string, int> SpliceLines(std::string_view text, std::string_view search,
                                            std::string_view insert);
 
