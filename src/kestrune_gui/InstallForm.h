@@ -41,8 +41,9 @@ class TInstallForm final : public QDialog, private kestrune::RunObserver {
 
   public:
     // `run` is the run state the main window owns and reads after each showing; the window
-    // observes it from now on. `mainWindow` (may be null) lends its font and icon and is
-    // brought to the front when a run ends. The services must outlive the window.
+    // observes it from now on, and `run` must outlive the window. `mainWindow` (may be null) lends
+    // its font and icon and is brought to the front when a run ends. The services must outlive the
+    // window.
     TInstallForm(kestrune::InstallRun& run, platform::MessageBoxService& boxes,
                  platform::Launcher& launcher, QWidget* mainWindow = nullptr);
     ~TInstallForm() override;

@@ -24,7 +24,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QRect 
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
-    label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
 
