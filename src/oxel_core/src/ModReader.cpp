@@ -36,7 +36,7 @@ void AppendJoined(std::string& text, std::string_view line) {
 // memory.
 class Budget {
   public:
-    explicit Budget(size_t textSize) : m_left(size_t{64} << 20) {
+    explicit Budget(size_t textSize) : m_left(size_t{16} << 20) {
         m_left += textSize <= (SIZE_MAX >> 5) ? textSize * 16 : SIZE_MAX >> 1;
     }
     bool Charge(size_t bytes) {
