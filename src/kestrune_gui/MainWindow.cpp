@@ -118,7 +118,8 @@ void TMain::connectControls() {
 
     connect(m_checkListBox1, &kestrunegui::ModCheckList::mousePressed, this,
             [this](bool ctrlHeld) { m_session->OnListMousePress(ctrlHeld); });
-    connect(m_checkListBox1, &QListWidget::currentRowChanged, this, &TMain::checkListBox1Click);
+    connect(m_checkListBox1, &kestrunegui::ModCheckList::modClicked, this,
+            &TMain::checkListBox1Click);
     connect(m_checkListBox1, &QListWidget::itemChanged, this,
             [this](QListWidgetItem* item) { checkListBox1ClickCheck(m_checkListBox1->row(item)); });
     connect(kestrunegui::ClickWatcher::Watch(m_modHomepage), &kestrunegui::ClickWatcher::clicked,

@@ -9,6 +9,11 @@ namespace kestrunegui {
 ModCheckList::ModCheckList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_inPress && row >= 0) {
+            emit modClicked(row);
+        }
+    });
 }
 
 void ModCheckList::setMods(const QStringList& names, const QList<bool>& ticks) {
@@ -39,7 +44,13 @@ bool ModCheckList::ticked(int row) const {
 
 void ModCheckList::mousePressEvent(QMouseEvent* event) {
     emit mousePressed(event->modifiers().testFlag(Qt::ControlModifier));
+    m_inPress = true;
     QListWidget::mousePressEvent(event);
+    m_inPress = false;
+    const int row = indexAt(event->position().toPoint()).row();
+    if (row >= 0) {
+        emit modClicked(row);
+    }
 }
 
 }  // namespace kestrunegui

@@ -1,5 +1,6 @@
 // The mod list: one item per mod file with a tick box. It tells of every mouse press, with
-// whether Ctrl was held, before the press selects or ticks anything.
+// whether Ctrl was held, before the press selects or ticks anything, and of every click on a
+// mod, including one on the mod that is already current.
 #pragma once
 
 #include <QListWidget>
@@ -20,9 +21,14 @@ class ModCheckList final : public QListWidget {
 
   signals:
     void mousePressed(bool ctrlHeld);
+    // A press on the mod at `row`, or the keyboard moving to it. Once per press.
+    void modClicked(int row);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    bool m_inPress = false;
 };
 
 }  // namespace kestrunegui

@@ -91,11 +91,18 @@ TEST_F(MainWindowTest, StartupDetectsTheForumAndShowsItsMods) {
 TEST_F(MainWindowTest, ClickingAModShowsItsInformationFromTheStart) {
     writeSettings();
     makeWindows();
+    auto* list = child<QListWidget>("CheckListBox1");
+    ASSERT_EQ(list->currentRow(), 0);
+    EXPECT_TRUE(child<QLineEdit>("Mod_Name")->text().isEmpty());
 
-    QTest::mouseClick(child<QListWidget>("CheckListBox1")->viewport(), Qt::LeftButton, {},
-                      child<QListWidget>("CheckListBox1")
-                          ->visualItemRect(child<QListWidget>("CheckListBox1")->item(1))
-                          .center());
+    // The current mod too shows its information when clicked.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(child<QLineEdit>("Mod_Name")->text(), "Polls");
+    EXPECT_EQ(child<QComboBox>("Mod_FilesToEdit")->currentText(), "There are 2 files to edit");
+
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
 
     auto* name = child<QLineEdit>("Mod_Name");
     EXPECT_EQ(name->text(), "Quick Reply with a rather long name that does not fit the field");

@@ -1,0 +1,213 @@
+// Renders Kestrune's windows offscreen and saves them as PNGs: the skinned and the plain main
+// window, and the install window in the middle of a step-by-step run.
+//
+//   kestrune-screenshots PROGRAM_FOLDER SCRIPT MOD OUTPUT_FOLDER
+//
+// PROGRAM_FOLDER is copied to a temporary folder first, so the original forum and log stay
+// untouched; SCRIPT is the forum's main script relative to it, MOD the mod file to show.
+#include <QApplication>
+#include <QBitmap>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <memory>
+
+#include "AboutBox.h"
+#include "InstallForm.h"
+#include "MainWindow.h"
+#include "platform/FileDialogService.h"
+#include "platform/MessageBoxService.h"
+#include "platform/QtLauncher.h"
+
+namespace {
+
+// Boxes are printed, not shown: questions are answered No, so nothing is cleared.
+class PrintedBoxes final : public platform::MessageBoxService {
+  public:
+    modcommon::BoxAnswer show(QWidget*, const modcommon::BoxRequest& request) override {
+        std::fprintf(stderr, "box: %s\n", request.text.c_str());
+        return request.buttons == modcommon::BoxButtons::Ok ? modcommon::BoxAnswer::Ok
+                                                            : modcommon::BoxAnswer::No;
+    }
+};
+
+class NoDialogs final : public platform::FileDialogService {
+  public:
+    std::optional<QString> getOpenFileName(QWidget*, const QString&, const QString&, const QString&,
+                                           const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
+                                           const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QFont> getFont(QWidget*, const QFont&) override { return std::nullopt; }
+};
+
+bool CopyFolder(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        if (it.fileInfo().isDir()) {
+            QDir().mkpath(target);
+        } else if (!QFile::copy(source, target)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void WriteSettings(const QString& programFolder, const QString& script, bool skinned, bool fast) {
+    QFile ini(programFolder + QStringLiteral("kestrune.ini"));
+    ini.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    const QString text =
+        QStringLiteral(
+            "[Settings]\r\nVersion=v2.5.6\r\nScriptpath=%1\r\nInstallmode=%2\r\nEnableSkin=%3\r\n"
+            "[AutoDetectableScripts]\r\nYaBB 2.1=$YaBBversion = 'YaBB 2.1';\r\n"
+            "YaBB 2.2=$YaBBversion = 'YaBB 2.2';\r\n"
+            "YaBB 1 Gold - SP 1.4=$YaBBversion = '1 Gold - SP 1.4';\r\n")
+            .arg(script, fast ? QStringLiteral("Fast mode") : QStringLiteral("Step by step mode"),
+                 skinned ? QStringLiteral("on") : QStringLiteral("off"));
+    ini.write(text.toUtf8());
+}
+
+int RowOf(QListWidget* list, const QString& name) {
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text() == name) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+// The window as a picture; a shaped window keeps only its shape, the rest transparent.
+QImage Render(QWidget* window) {
+    QImage image = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    if (!window->mask().isEmpty()) {
+        QImage shaped(image.size(), QImage::Format_ARGB32);
+        shaped.fill(Qt::transparent);
+        QPainter painter(&shaped);
+        painter.setClipRegion(window->mask());
+        painter.drawImage(0, 0, image);
+        return shaped;
+    }
+    return image;
+}
+
+bool Save(const QImage& image, const QString& path) {
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(path), image.width(), image.height());
+    return true;
+}
+
+struct Windows {
+    std::unique_ptr<TMain> main;
+    std::unique_ptr<TInstallForm> install;
+};
+
+Windows MakeWindows(const QString& programFolder, MainWindowServices services) {
+    Windows windows;
+    windows.main =
+        std::make_unique<TMain>(QFile::encodeName(programFolder).toStdString(), services);
+    windows.install = std::make_unique<TInstallForm>(windows.main->run(), services.boxes,
+                                                     services.launcher, windows.main.get());
+    windows.main->setInstallForm(windows.install.get());
+    return windows;
+}
+
+// Clicks the mod, as a person would, so its information shows.
+void SelectMod(TMain& main, const QString& mod) {
+    auto* list = main.findChild<QListWidget*>(QStringLiteral("CheckListBox1"));
+    const int row = RowOf(list, mod);
+    if (row >= 0) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    Q_INIT_RESOURCE(kestrune);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrune"));
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER SCRIPT MOD OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QString mod = QString::fromLocal8Bit(argv[3]);
+    const QDir output(QString::fromLocal8Bit(argv[4]));
+
+    QTemporaryDir temp;
+    const QString programFolder = temp.path() + QLatin1Char('/');
+    if (!temp.isValid() || !CopyFolder(QString::fromLocal8Bit(argv[1]), temp.path())) {
+        std::fprintf(stderr, "could not copy %s\n", argv[1]);
+        return 1;
+    }
+    const QString script = programFolder + QString::fromLocal8Bit(argv[2]);
+
+    PrintedBoxes boxes;
+    NoDialogs dialogs;
+    platform::QtLauncher launcher([](const QString&, const QStringList&) { return true; },
+                                  [](const QUrl&) { return true; });
+    const MainWindowServices services{boxes, dialogs, launcher};
+    bool ok = true;
+
+    for (bool skinned : {true, false}) {
+        WriteSettings(programFolder, script, skinned, true);
+        Windows windows = MakeWindows(programFolder, services);
+        windows.main->show();
+        SelectMod(*windows.main, mod);
+        ok = Save(Render(windows.main.get()),
+                  output.filePath(skinned ? QStringLiteral("kestrune-skinned.png")
+                                          : QStringLiteral("kestrune-plain.png"))) &&
+             ok;
+    }
+
+    // Step by step: tick the mod, let step 1 show, then go on to step 2.
+    WriteSettings(programFolder, script, true, false);
+    Windows windows = MakeWindows(programFolder, services);
+    windows.main->show();
+    SelectMod(*windows.main, mod);
+    auto* list = windows.main->findChild<QListWidget*>(QStringLiteral("CheckListBox1"));
+    const int row = RowOf(list, mod);
+    if (row < 0) {
+        std::fprintf(stderr, "mod %s not listed\n", qPrintable(mod));
+        return 1;
+    }
+    const QRect item = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      QPoint(item.left() + 8, item.center().y()));
+    if (!QTest::qWaitFor([&] { return windows.install->runShown(); })) {
+        std::fprintf(stderr, "the install window did not open\n");
+        return 1;
+    }
+    // Halfway through the mod, so the log shows a few steps done and more to come.
+    auto* next = windows.install->findChild<QPushButton*>(QStringLiteral("NextStep"));
+    while (windows.main->run().CurrentStep() < windows.main->run().StepCount() / 2) {
+        QTest::mouseClick(next, Qt::LeftButton);
+    }
+    windows.install->resize(760, 500);
+    QTest::qWait(50);
+    ok = Save(Render(windows.install.get()),
+              output.filePath(QStringLiteral("kestrune-install.png"))) &&
+         ok;
+    // Abort: the copy's forum stays as it was.
+    windows.install->close();
+    return ok ? 0 : 1;
+}
