@@ -100,7 +100,14 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
         app.exit(e, out, err);
         return {std::nullopt, kExitOk};
     } catch (const CLI::ParseError& e) {
-        err << "kestrune-cli: " << e.what() << "\nRun with --help for more information.\n";
+        // CLI11 reports a misspelt command only as a missing one; name the word it did not know.
+        std::vector<std::string> left = app.remaining();
+        if (app.get_subcommands().empty() && !left.empty()) {
+            err << "kestrune-cli: unknown command \"" << left.front() << "\"";
+        } else {
+            err << "kestrune-cli: " << e.what();
+        }
+        err << "\nRun with --help for more information.\n";
         return {std::nullopt, kExitBadInput};
     }
     if (auto problem = CheckCombination(options)) {

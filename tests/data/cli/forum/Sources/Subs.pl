@@ -1,0 +1,12 @@
+# Helpers shared by every page.
+sub LoadUser {
+	$username = 'Guest';
+}
+
+sub FormatText {
+	my $text = shift;
+	$text =~ s/\n/<br>/g;
+	return $text;
+}
+
+1;

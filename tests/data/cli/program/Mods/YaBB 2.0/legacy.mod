@@ -1,0 +1,7 @@
+<id>
+Legacy
+</id>
+
+<version>
+2.0
+</version>
