@@ -199,7 +199,8 @@ int main(int argc, char** argv) {
     }
     // Halfway through the mod, so the log shows a few steps done and more to come.
     auto* next = windows.install->findChild<QPushButton*>(QStringLiteral("NextStep"));
-    while (windows.main->run().CurrentStep() < windows.main->run().StepCount() / 2) {
+    const kestrune::InstallRun& run = windows.main->run();
+    while (run.CurrentStep() < run.StepCount() / 2 && next->isEnabled()) {
         QTest::mouseClick(next, Qt::LeftButton);
     }
     windows.install->resize(760, 500);
