@@ -2,14 +2,18 @@
 // whose exec() blocks the test's own code.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 
 namespace platformtest {
 
-// Polls for the modal widget (every 10 ms, for at most 5 s) and runs act on it once.
+// Polls for the modal widget (every 10 ms, for at most 5 s) and runs act on it once. A
+// dialog that act leaves open is closed 5 s later and fails the test, rather than hanging it.
 inline void WhenModalOpens(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer();
     auto* ticks = new int(0);
@@ -19,6 +23,13 @@ inline void WhenModalOpens(std::function<void(QWidget*)> act) {
         if (modal != nullptr && modal->isVisible()) {
             timer->stop();
             act(modal);
+            QPointer<QWidget> guarded(modal);
+            QTimer::singleShot(5000, [guarded] {
+                if (guarded && guarded->isVisible()) {
+                    ADD_FAILURE() << "the dialog stayed open";
+                    guarded->close();
+                }
+            });
         } else if (++*ticks < 500) {
             return;
         }
