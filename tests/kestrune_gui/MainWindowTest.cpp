@@ -71,6 +71,17 @@ TEST_F(MainWindowTest, StartupWithoutSettingsWritesTheDefaultsAndExitWritesBothF
     EXPECT_EQ(read("install.log"), "");
 }
 
+TEST_F(MainWindowTest, ExitAndTheCloseButtonHideTheWindow) {
+    for (const char* control : {"ExitButton", "ButtonClose"}) {
+        makeWindows();
+        m_main->show();
+
+        QTest::mouseClick(child<QWidget>(control), Qt::LeftButton);
+
+        EXPECT_FALSE(m_main->isVisible()) << control;
+    }
+}
+
 TEST_F(MainWindowTest, StartupDetectsTheForumAndShowsItsMods) {
     writeSettings();
     testsupport::WriteFile(m_dir.file("install.log"), "yabb 2.1\\POLLS.mod\r\n");
