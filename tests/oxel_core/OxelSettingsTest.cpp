@@ -107,7 +107,7 @@ TEST_F(SettingsFileTest, SaveRewritesRecentFilesAndKeepsOtherSections) {
     OxelSettings s;
     s.forumScriptPath = "/forum/YaBB.pl";
     s.editorFont.bold = true;
-    s.recentFiles.Add("/new.mod");
+    s.recentFiles.AddMRU("/new.mod");
     s.association = true;
     ASSERT_EQ(oxel::SaveSettings(Ini(), s), std::nullopt);
     EXPECT_EQ(testsupport::ReadFile(Ini()),
@@ -129,7 +129,7 @@ TEST_F(SettingsFileTest, SavedSettingsLoadBack) {
     saved.editorFont.color = 0x123456;
     saved.recentFiles.SetMax(3);
     for (const char* p : {"/1.mod", "/2.mod", "/3.mod", "/4.mod"}) {
-        saved.recentFiles.Add(p);
+        saved.recentFiles.AddMRU(p);
     }
     saved.left = -5;
     saved.state = 2;
@@ -190,7 +190,7 @@ TEST_P(RecentFilesTest, AddsAndTrims) {
     RecentFiles recent(GetParam().style);
     recent.SetMax(GetParam().max);
     for (const std::string& path : GetParam().added) {
-        recent.Add(path);
+        recent.AddMRU(path);
     }
     EXPECT_EQ(recent.Items(), GetParam().expected);
 }
@@ -221,13 +221,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RecentFiles, LoweringTheMaximumKeepsTheNewest) {
     RecentFiles recent;
     for (const char* p : {"/1", "/2", "/3", "/4", "/5"}) {
-        recent.Add(p);
+        recent.AddMRU(p);
     }
     recent.SetMax(2);
-    recent.Check();
+    recent.CheckMRU();
     EXPECT_EQ(recent.Items(), (Paths{"/4", "/5"}));
     recent.SetMax(-1);
-    recent.Check();
+    recent.CheckMRU();
     EXPECT_TRUE(recent.Items().empty());
 }
 

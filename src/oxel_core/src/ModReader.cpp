@@ -265,7 +265,7 @@ OpenResult OpenFile(Document& doc, RecentFiles& recent, const modcommon::Message
         case ReadStatus::Complete:
             doc.UpdateCaption();
             doc.SetModified(false);
-            recent.Add(doc.CurrentFile());
+            recent.AddMRU(doc.CurrentFile());
             return {OpenStatus::Loaded, {}};
         case ReadStatus::MissingClosingTag:
             doc.SetModified(true);

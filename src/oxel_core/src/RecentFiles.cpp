@@ -5,7 +5,7 @@
 
 namespace oxel {
 
-void RecentFiles::Add(const std::string& path) {
+void RecentFiles::AddMRU(const std::string& path) {
     const bool present = std::any_of(m_items.begin(), m_items.end(), [&](const std::string& item) {
         return SameFileName(item, path, m_style);
     });
@@ -13,10 +13,10 @@ void RecentFiles::Add(const std::string& path) {
         return;
     }
     m_items.push_back(path);
-    Check();
+    CheckMRU();
 }
 
-void RecentFiles::Check() {
+void RecentFiles::CheckMRU() {
     const size_t max = m_max < 0 ? 0 : static_cast<size_t>(m_max);
     if (m_items.size() > max) {
         m_items.erase(m_items.begin(), m_items.end() - static_cast<std::ptrdiff_t>(max));

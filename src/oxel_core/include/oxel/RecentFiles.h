@@ -17,11 +17,11 @@ class RecentFiles {
     int32_t Max() const { return m_max; }
     void SetMax(int32_t max) { m_max = max; }
 
-    // AddMRU: appends a path not yet in the list (compared by the style's letter-case rule)
+    // Appends a path not yet in the list (compared by the style's letter-case rule)
     // and trims; a path already there keeps its place.
-    void Add(const std::string& path);
-    // CheckMRU: drops the oldest entries while there are more than the maximum.
-    void Check();
+    void AddMRU(const std::string& path);
+    // Drops the oldest entries while there are more than the maximum.
+    void CheckMRU();
     // Appends as read from the settings file, without any check.
     void AppendLoaded(std::string path) { m_items.push_back(std::move(path)); }
     void Clear() { m_items.clear(); }
