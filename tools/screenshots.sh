@@ -8,10 +8,14 @@ set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build-screenshots"}
-mod=${KESTRUNE_SCREENSHOT_MOD:-"Quick Reply.mod"}
+mod="Board motto.mod"
+installed="Post counter.mod"
 
-cmake -S "$root" -B "$build" -DKESTRUNE_BUILD_GUI=ON -DKESTRUNE_BUILD_TESTS=OFF >/dev/null
+# A new build folder gets only what the pictures need; an existing one keeps its options.
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DKESTRUNE_BUILD_GUI=ON -DKESTRUNE_BUILD_TESTS=OFF >/dev/null
+fi
 cmake --build "$build" -j2 --target kestrune-screenshots
 
 QT_QPA_PLATFORM=offscreen "$build/tools/screenshots/kestrune-screenshots" \
-    "$root/demo" forum/cgi-bin/yabb/YaBB.pl "$mod" "$root/docs"
+    "$root/demo" forum/cgi-bin/yabb/YaBB.pl "$mod" "$installed" "$root/docs"

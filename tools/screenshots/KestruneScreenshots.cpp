@@ -1,10 +1,12 @@
 // Renders Kestrune's windows offscreen and saves them as PNGs: the skinned and the plain main
 // window, and the install window in the middle of a step-by-step run.
 //
-//   kestrune-screenshots PROGRAM_FOLDER SCRIPT MOD OUTPUT_FOLDER
+//   kestrune-screenshots PROGRAM_FOLDER SCRIPT MOD INSTALLED_MOD OUTPUT_FOLDER
 //
 // PROGRAM_FOLDER is copied to a temporary folder first, so the original forum and log stay
-// untouched; SCRIPT is the forum's main script relative to it, MOD the mod file to show.
+// untouched; SCRIPT is the forum's main script relative to it, MOD the mod file to show and
+// INSTALLED_MOD one that is installed first (fast, through the window) so the list shows a
+// tick.
 #include <QApplication>
 #include <QBitmap>
 #include <QDir>
@@ -127,14 +129,39 @@ Windows MakeWindows(const QString& programFolder, MainWindowServices services) {
     return windows;
 }
 
+QListWidget* ModList(TMain& main) {
+    return main.findChild<QListWidget*>(QStringLiteral("CheckListBox1"));
+}
+
 // Clicks the mod, as a person would, so its information shows.
-void SelectMod(TMain& main, const QString& mod) {
-    auto* list = main.findChild<QListWidget*>(QStringLiteral("CheckListBox1"));
+bool SelectMod(TMain& main, const QString& mod) {
+    QListWidget* list = ModList(main);
     const int row = RowOf(list, mod);
-    if (row >= 0) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
+    if (row < 0) {
+        std::fprintf(stderr, "mod %s not listed\n", qPrintable(mod));
+        return false;
     }
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+    return true;
+}
+
+// Clicks the mod's tick box and waits for the install window.
+bool TickMod(const Windows& windows, const QString& mod) {
+    QListWidget* list = ModList(*windows.main);
+    const int row = RowOf(list, mod);
+    if (row < 0) {
+        std::fprintf(stderr, "mod %s not listed\n", qPrintable(mod));
+        return false;
+    }
+    const QRect item = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      QPoint(item.left() + 8, item.center().y()));
+    if (!QTest::qWaitFor([&] { return windows.install->runShown(); })) {
+        std::fprintf(stderr, "the install window did not open for %s\n", qPrintable(mod));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -146,12 +173,14 @@ int main(int argc, char** argv) {
     Q_INIT_RESOURCE(kestrune);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrune"));
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER SCRIPT MOD OUTPUT_FOLDER\n", argv[0]);
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER SCRIPT MOD INSTALLED_MOD OUTPUT_FOLDER\n",
+                     argv[0]);
         return 2;
     }
     const QString mod = QString::fromLocal8Bit(argv[3]);
-    const QDir output(QString::fromLocal8Bit(argv[4]));
+    const QString installedMod = QString::fromLocal8Bit(argv[4]);
+    const QDir output(QString::fromLocal8Bit(argv[5]));
 
     QTemporaryDir temp;
     const QString programFolder = temp.path() + QLatin1Char('/');
@@ -166,41 +195,42 @@ int main(int argc, char** argv) {
     platform::QtLauncher launcher([](const QString&, const QStringList&) { return true; },
                                   [](const QUrl&) { return true; });
     const MainWindowServices services{boxes, dialogs, launcher};
-    bool ok = true;
 
+    // Install one mod for real, so the list shows a tick in every picture.
+    {
+        WriteSettings(programFolder, script, true, true);
+        Windows windows = MakeWindows(programFolder, services);
+        windows.main->show();
+        if (!TickMod(windows, installedMod)) {
+            return 1;
+        }
+        windows.install->close();
+    }
+
+    bool ok = true;
     for (bool skinned : {true, false}) {
         WriteSettings(programFolder, script, skinned, true);
         Windows windows = MakeWindows(programFolder, services);
         windows.main->show();
-        SelectMod(*windows.main, mod);
+        if (!SelectMod(*windows.main, mod)) {
+            return 1;
+        }
         ok = Save(Render(windows.main.get()),
                   output.filePath(skinned ? QStringLiteral("kestrune-skinned.png")
                                           : QStringLiteral("kestrune-plain.png"))) &&
              ok;
     }
 
-    // Step by step: tick the mod, let step 1 show, then go on to step 2.
+    // Step by step, halfway through the mod: a few steps done and more to come.
     WriteSettings(programFolder, script, true, false);
     Windows windows = MakeWindows(programFolder, services);
     windows.main->show();
-    SelectMod(*windows.main, mod);
-    auto* list = windows.main->findChild<QListWidget*>(QStringLiteral("CheckListBox1"));
-    const int row = RowOf(list, mod);
-    if (row < 0) {
-        std::fprintf(stderr, "mod %s not listed\n", qPrintable(mod));
+    if (!SelectMod(*windows.main, mod) || !TickMod(windows, mod)) {
         return 1;
     }
-    const QRect item = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      QPoint(item.left() + 8, item.center().y()));
-    if (!QTest::qWaitFor([&] { return windows.install->runShown(); })) {
-        std::fprintf(stderr, "the install window did not open\n");
-        return 1;
-    }
-    // Halfway through the mod, so the log shows a few steps done and more to come.
     auto* next = windows.install->findChild<QPushButton*>(QStringLiteral("NextStep"));
     const kestrune::InstallRun& run = windows.main->run();
-    while (run.CurrentStep() < run.StepCount() / 2 && next->isEnabled()) {
+    while (run.CurrentStep() < (run.StepCount() + 1) / 2 && next->isEnabled()) {
         QTest::mouseClick(next, Qt::LeftButton);
     }
     windows.install->resize(760, 500);
@@ -208,7 +238,7 @@ int main(int argc, char** argv) {
     ok = Save(Render(windows.install.get()),
               output.filePath(QStringLiteral("kestrune-install.png"))) &&
          ok;
-    // Abort: the copy's forum stays as it was.
+    // Abort: nothing of this run is written.
     windows.install->close();
     return ok ? 0 : 1;
 }
