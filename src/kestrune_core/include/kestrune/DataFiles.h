@@ -27,7 +27,9 @@ struct LoadFailure {
 };
 
 // Loads every distinct file the steps name (names compared without regard to case) that
-// exists under `forumFolder` (ending in "/"). Missing files get no buffer.
+// exists under `forumFolder` (ending in "/"). Missing files, and folders, get no buffer. A file
+// that exists but can't be read (or is a pipe or device) leaves the list empty and is named in
+// the failure.
 std::optional<LoadFailure> LoadDataFiles(DataFileList& list, const TMod& mod,
                                          const std::string& forumFolder, bool linebreakCheck);
 
