@@ -158,6 +158,16 @@ TEST(ReadModText, AppendsToPropertiesAlreadyThere) {
     EXPECT_EQ(Dump(doc), "id=AB\ninfo=one\\r\\ntwo\n");
 }
 
+TEST(ReadModText, MissingTagIsShownOverTheDocumentReadSoFar) {
+    Document doc;
+    std::string idWhenShown;
+    oxel::ReadModText(doc, "<id>\nX\n</id>\n<replace>\nr\n", [&](const modcommon::BoxRequest&) {
+        idWhenShown = doc.Value(oxel::Property::Id);
+        return modcommon::BoxAnswer::Ok;
+    });
+    EXPECT_EQ(idWhenShown, "X");
+}
+
 TEST(ReadModText, SelectsEachNewFileNode) {
     Document doc;
     oxel::ReadModText(doc, "<edit file>\na\n</edit file>\n<edit file>\nb\n</edit file>", {});

@@ -1,4 +1,4 @@
-// The editor's .mod reader: line list, overlapping blocks, pending texts across blocks.
+// The editor's .mod reader: overlapping blocks, pending texts across blocks, linear scanning.
 #include "oxel/ModReader.h"
 
 #include <array>
@@ -66,6 +66,10 @@ class Reader {
         const ReadStatus status = Scan();
         for (int p = 0; p < kPropertyCount; ++p) {
             m_doc.SetValue(static_cast<Property>(p), std::move(m_values[static_cast<size_t>(p)]));
+        }
+        // Shown over the document as far as it was read.
+        if (status == ReadStatus::MissingClosingTag) {
+            ErrorNotFound(m_missingTag);
         }
         return status;
     }
@@ -142,7 +146,7 @@ class Reader {
                     return ReadStatus::TooMuchOverlap;
                 }
                 if (close.at >= Size()) {
-                    ErrorNotFound(2 * b + 1);
+                    m_missingTag = 2 * b + 1;
                     return ReadStatus::MissingClosingTag;
                 }
                 if (!Finish(b)) {
@@ -241,6 +245,7 @@ class Reader {
     std::string m_pendingFile;
     std::string m_pendingSearch;
     std::string m_pendingAction;
+    int m_missingTag = 0;  // index in ModTags of the closing tag not found
 };
 
 }  // namespace
