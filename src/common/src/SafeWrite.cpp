@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <set>
 
 namespace modcommon {
 namespace {
@@ -19,7 +20,9 @@ struct Slot {
     bool existed = false;
 };
 
-std::string Reason(int err) { return std::strerror(err); }
+std::string Reason(int err) {
+    return std::strerror(err);
+}
 
 // The file the path finally names, so that writing a symlink replaces its target and the
 // link itself stays in place.
@@ -96,8 +99,7 @@ std::optional<WriteFailure> WriteTemp(Slot& slot, const struct stat* old, FileSy
     return std::nullopt;
 }
 
-void SyncFolder(const std::string& file) {
-    std::string folder = std::filesystem::path(file).parent_path().string();
+void SyncFolder(const std::string& folder) {
     int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
@@ -183,8 +185,14 @@ std::optional<WriteFailure> WriteFilesAtomically(const std::vector<PendingWrite>
         s.temp.clear();
     }
     cleanUp();
+    // Each folder once: a mod that edits many files of one folder would otherwise pay for
+    // the same flush again and again.
+    std::set<std::string> folders;
     for (const Slot& s : slots) {
-        SyncFolder(s.target);
+        folders.insert(std::filesystem::path(s.target).parent_path().string());
+    }
+    for (const std::string& folder : folders) {
+        SyncFolder(folder);
     }
     return std::nullopt;
 }
