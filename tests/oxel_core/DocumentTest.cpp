@@ -234,6 +234,15 @@ TEST_F(DocumentTest, SelectionDecidesWhetherTheEditingFileReloads) {
     EXPECT_FALSE(doc.ReloadEditingFile()) << "not recomputed from no selection";
 }
 
+TEST_F(DocumentTest, SelectionEnablesTheMatchingInputFields) {
+    EXPECT_FALSE(oxel::InputFieldsFor(nullptr).fileToEdit);
+    EXPECT_FALSE(oxel::InputFieldsFor(nullptr).searchAndAction);
+    EXPECT_TRUE(oxel::InputFieldsFor(&file1->Item()).fileToEdit);
+    EXPECT_FALSE(oxel::InputFieldsFor(&file1->Item()).searchAndAction);
+    EXPECT_FALSE(oxel::InputFieldsFor(&act1->Item()).fileToEdit);
+    EXPECT_TRUE(oxel::InputFieldsFor(&act1->Item()).searchAndAction);
+}
+
 TEST_F(DocumentTest, ForeignNodesCannotBeSelected) {
     Document other;
     ActionNode* stranger = other.AddAction(0);

@@ -19,6 +19,7 @@ TEST(SettingsPath, ReplacesOrAppendsTheExtension) {
     EXPECT_EQ(oxel::SettingsPathFor("/opt/ModEditor/Oxel.exe"), "/opt/ModEditor/Oxel.ini");
     EXPECT_EQ(oxel::SettingsPathFor("/opt/v1.2/oxel"), "/opt/v1.2/oxel.ini");
     EXPECT_EQ(oxel::ProgramFolderOf("/opt/ModEditor/oxel"), "/opt/ModEditor/");
+    EXPECT_EQ(oxel::ProgramFolderOf("oxel"), "./");
 }
 
 class SettingsFileTest : public ::testing::Test {

@@ -48,7 +48,8 @@ std::string SettingsPathFor(const std::string& programPath) {
 }
 
 std::string ProgramFolderOf(const std::string& programPath) {
-    return IncludeDelimiter(ExtractFilePath(programPath));
+    const std::string folder = ExtractFilePath(programPath);
+    return folder.empty() ? "./" : IncludeDelimiter(folder);
 }
 
 void LoadSettings(const std::string& iniPath, OxelSettings& s, const Font& newFont) {
@@ -112,7 +113,8 @@ std::optional<FileError> SaveSettings(const std::string& iniPath, const OxelSett
 }
 
 std::optional<std::string> LoadFrom_path_cfg(const std::string& programFolder) {
-    auto read = ReadWholeFile(IncludeDelimiter(programFolder) + "path.cfg");
+    const std::string folder = programFolder.empty() ? "./" : IncludeDelimiter(programFolder);
+    auto read = ReadWholeFile(folder + "path.cfg");
     const auto* text = std::get_if<std::string>(&read);
     if (text == nullptr || text->empty()) {
         return std::nullopt;

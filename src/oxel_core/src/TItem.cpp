@@ -19,6 +19,15 @@ constexpr std::array<KindInfo, kKindCount> kKinds = {{
 
 }  // namespace
 
+InputFieldState InputFieldsFor(const TItem* selected) {
+    InputFieldState state;
+    if (selected != nullptr) {
+        state.fileToEdit = selected->Kind == kKindEditFile;
+        state.searchAndAction = IsActionKind(selected->Kind);
+    }
+    return state;
+}
+
 bool IsValidKind(int32_t kind) {
     return kind >= 0 && kind < kKindCount;
 }

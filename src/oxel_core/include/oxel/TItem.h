@@ -45,6 +45,17 @@ struct KindInfo {
     int closeTag;
 };
 
+// The label over the first input field while an action is selected (empty for a file node).
+inline constexpr std::string_view kSearchLabel = "Search for";
+
+// Which input fields the selected node enables: the file-to-edit field for a file node, the
+// search and action fields for an action, none without a selection.
+struct InputFieldState {
+    bool fileToEdit = false;
+    bool searchAndAction = false;
+};
+InputFieldState InputFieldsFor(const TItem* selected);
+
 bool IsValidKind(int32_t kind);
 bool IsActionKind(int32_t kind);
 // `kind` must be valid.
