@@ -1,0 +1,5 @@
+<id>
+x
+</id>
+<search for>
+never closed
