@@ -315,8 +315,12 @@ std::string MimeAppsWithDefault(const std::string& text, const std::string& mime
                 return JoinLines(lines);
             }
         }
+        const std::string ending = lines[header].ending.empty() ? "\n" : lines[header].ending;
+        if (lines[header].ending.empty()) {
+            lines[header].ending = "\n";
+        }
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(header) + 1,
-                     Line{ListLine(mimeType, {desktopId}), "\n"});
+                     Line{ListLine(mimeType, {desktopId}), ending});
         return JoinLines(lines);
     }
     if (!lines.empty() && lines.back().ending.empty()) {

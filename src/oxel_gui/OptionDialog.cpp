@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -16,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "EditorFont.h"
 #include "modcommon/TextEncoding.h"
 #include "platform/FileDialogService.h"
 
@@ -197,9 +197,9 @@ QFont TFormOption::selectedFont() const {
 }
 
 void TFormOption::FontUpdate() {
-    const QFont font = m_lblFont->font();
-    const int points = font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
-    m_lblFont->setText(font.family() + QLatin1Char(' ') + QString::number(points) +
+    // A font shown in the desktop's stand-in for its settings name is called by that name.
+    const oxel::Font font = oxelgui::FromQFont(m_lblFont->font(), m_settings.editorFont);
+    m_lblFont->setText(Shown(font.name) + QLatin1Char(' ') + QString::number(font.size) +
                        QStringLiteral("Pt"));
 }
 
