@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QTreeView>
 #include <QUrl>
 
@@ -144,6 +145,13 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
             }
             return true;
         }
+        case QEvent::Show:
+            // The tab is laid out only when first shown: only then does a width hold.
+            if (watched == m_splitter && !m_treeLaidOut) {
+                m_treeLaidOut = true;
+                applyTreeWidth();
+            }
+            break;
         case QEvent::MouseButtonRelease:
             if (watched == m_tvActions->viewport()) {
                 UpdateStepStatus();

@@ -110,6 +110,8 @@ class TFormMain final : public QMainWindow, private oxel::DocumentObserver {
 
     // Settings (MainWindowSettings.cpp).
     void loadSettings();
+    // The tree's width from the settings, given to the splitter when its tab is first shown.
+    void applyTreeWidth();
     void applyEditorFont();
     void saveSettings();
     void AutoFillInfo();
@@ -187,6 +189,7 @@ class TFormMain final : public QMainWindow, private oxel::DocumentObserver {
     bool m_fillingFields = false;  // the program fills the fields: their handlers stay detached
     bool m_syncingTree = false;    // the program moves the tree's selection
     bool m_shownOnce = false;
+    bool m_treeLaidOut = false;
     QPointer<QWidget> m_memoMenuField;
 
     QTabWidget* m_pageControl = nullptr;

@@ -240,6 +240,7 @@ QWidget* TFormMain::createActionTab() {
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setChildrenCollapsible(false);
     m_splitter->setSizes({kDesignTreeWidth, kDesignWidth - kDesignTreeWidth});
+    m_splitter->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -18,9 +18,6 @@ void TFormMain::loadSettings() {
     m_settings.height = height();
     oxel::LoadStartupSettings(m_programPath, m_settings, oxel::Font{});
 
-    const QList<int> sizes = m_splitter->sizes();
-    const int total = sizes.size() == 2 ? sizes[0] + sizes[1] : m_settings.treeWidth * 3;
-    m_splitter->setSizes({m_settings.treeWidth, std::max(total - m_settings.treeWidth, 1)});
     move(m_settings.left, m_settings.top);
     resize(m_settings.width, m_settings.height);
     switch (m_settings.state) {
@@ -39,6 +36,12 @@ void TFormMain::loadSettings() {
     applyEditorFont();
 }
 
+void TFormMain::applyTreeWidth() {
+    const QList<int> sizes = m_splitter->sizes();
+    const int total = sizes.size() == 2 ? sizes[0] + sizes[1] : 0;
+    m_splitter->setSizes({m_settings.treeWidth, std::max(total - m_settings.treeWidth, 1)});
+}
+
 void TFormMain::applyEditorFont() {
     for (QWidget* field : std::initializer_list<QWidget*>{m_memSearch, m_memAndAction, m_memPreview,
                                                           m_memEditingFile, m_memDescription}) {
@@ -47,12 +50,14 @@ void TFormMain::applyEditorFont() {
 }
 
 void TFormMain::saveSettings() {
-    // A window that was never shown has not been laid out: its sizes are still the settings'.
-    if (m_shownOnce) {
+    // Parts never shown have not been laid out: their sizes are still the settings'.
+    if (m_treeLaidOut) {
         const QList<int> sizes = m_splitter->sizes();
         if (!sizes.isEmpty() && sizes.front() > 0) {
             m_settings.treeWidth = sizes.front();
         }
+    }
+    if (m_shownOnce) {
         const QRect bounds = (isMaximized() || isMinimized()) && normalGeometry().isValid()
                                  ? normalGeometry()
                                  : geometry();
