@@ -9,7 +9,8 @@ packages=(
     libbenchmark-dev                     # bench/
     libcli11-dev libdtl-dev patch        # kestrune-cli: arguments, unified diffs, diff check
     clang libclang-rt-14-dev             # fuzz/ (libFuzzer)
-    xvfb xauth                           # screenshots and the desktop demo without a display
+    xvfb xauth                           # the desktop demo without a display
+    shared-mime-info desktop-file-utils  # the .mod file association's cache updates
     python3
 )
 
