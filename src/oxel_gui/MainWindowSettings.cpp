@@ -1,5 +1,6 @@
 // The main window's settings: read at start-up and applied, changed by the options dialog,
 // written when the window is destroyed.
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -43,9 +44,12 @@ void TFormMain::applyTreeWidth() {
 }
 
 void TFormMain::applyEditorFont() {
-    for (QWidget* field : std::initializer_list<QWidget*>{m_memSearch, m_memAndAction, m_memPreview,
-                                                          m_memEditingFile, m_memDescription}) {
+    for (QPlainTextEdit* field :
+         {m_memSearch, m_memAndAction, m_memPreview, m_memEditingFile, m_memDescription}) {
         oxelgui::ApplyEditorFont(*field, m_settings.editorFont);
+        // Forum scripts are indented with tabs; four blanks wide keeps deep code in view.
+        field->setTabStopDistance(4 *
+                                  QFontMetricsF(field->font()).horizontalAdvance(QLatin1Char(' ')));
     }
 }
 
