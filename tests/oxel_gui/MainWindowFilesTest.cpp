@@ -5,10 +5,12 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
 
+#include "OptionDialog.h"
 #include "OxelWindowTestSupport.h"
 #include "platform/Launcher.h"
 
@@ -278,6 +280,41 @@ TEST_F(MainWindowFilesTest, ReopenListsTheRecentFilesOldestFirstTrimmedToTheMaxi
     child<QMenu>("mmiReopen")->actions().front()->trigger();
     EXPECT_EQ(caption(), QString::fromStdString("Oxel - " + b));
     EXPECT_EQ(reopenEntries().size(), 2u) << "the menu is rebuilt, not added to";
+}
+
+TEST_F(MainWindowFilesTest, PreferenceTrimsTheRecentFilesAndGivesTheFontToTheTextFields) {
+    writeSettings({"Editor_Font=MS Sans Serif,8,0000,clWindowText"});
+    std::vector<std::string> paths;
+    for (const char* name : {"a.mod", "b.mod", "c.mod"}) {
+        paths.push_back(writeMod(name, TwoFileMod()));
+    }
+    QFont chosen(QStringLiteral("DejaVu Serif"));
+    chosen.setPointSize(13);
+    chosen.setItalic(true);
+    m_dialogs.queueFont(chosen);
+    m_runOptionDialog = [](TFormOption& dialog) {
+        dialog.findChild<QSpinBox*>(QStringLiteral("udMRU"))->setValue(1);
+        dialog.actSelectFontExecute();
+        dialog.btnOKClick();
+        return int(QDialog::Accepted);
+    };
+    makeWindow();
+    for (const std::string& path : paths) {
+        open(path);
+    }
+    ASSERT_EQ(reopenEntries().size(), 3u);
+    ASSERT_TRUE(trigger("actOption"));
+
+    EXPECT_EQ(reopenEntries(), std::vector<QString>{QString::fromStdString(paths[2])});
+    for (const char* name :
+         {"memSearch", "memAndAction", "memPreview", "memEditingFile", "memDescription"}) {
+        EXPECT_EQ(child<QWidget>(name)->font().family(), "DejaVu Serif") << name;
+        EXPECT_TRUE(child<QWidget>(name)->font().italic()) << name;
+    }
+    destroyWindow();
+    EXPECT_NE(ReadFile(settingsPath()).find("Editor_Font=DejaVu Serif,13,0100,clWindowText"),
+              std::string::npos)
+        << ReadFile(settingsPath());
 }
 
 TEST_F(MainWindowFilesTest, EachDroppedFileStartsAnotherOxelAndTheDocumentStaysAsItWas) {

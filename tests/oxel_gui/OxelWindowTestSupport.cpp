@@ -120,7 +120,8 @@ std::string OxelWindowTest::writeMod(const std::string& name, const std::string&
 }
 
 void OxelWindowTest::makeWindow(const QStringList& arguments) {
-    oxelgui::MainWindowServices services{m_boxes, m_dialogs, m_launcher, *m_registry, *m_xdg};
+    oxelgui::MainWindowServices services{m_boxes,     m_dialogs, m_launcher,
+                                         *m_registry, *m_xdg,    m_runOptionDialog};
     m_window = std::make_unique<TFormMain>(programPath(), services, arguments);
     m_window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));

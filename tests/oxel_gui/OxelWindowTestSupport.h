@@ -78,6 +78,8 @@ class OxelWindowTest : public ::testing::Test {
     testsupport::RecordingLauncher m_launcher;
     std::unique_ptr<platform::RegistryStore> m_registry;
     std::unique_ptr<oxelgui::XdgAssociation> m_xdg;
+    // How the Preference command shows its dialog; tests drive the dialog through it.
+    oxelgui::OptionDialogRunner m_runOptionDialog = oxelgui::ExecOptionDialog;
     std::unique_ptr<TFormMain> m_window;
 };
 
