@@ -57,6 +57,33 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& b
 
 }  // namespace
 
+std::optional<std::string> ForumFilePath(const std::string& forumFolder,
+                                         const std::string& fileToEdit) {
+    if (!fileToEdit.empty() && fileToEdit.front() == '/') {
+        return std::nullopt;
+    }
+    // Lexically, part by part: symbolic links inside the forum are the administrator's own
+    // choice and are followed as usual.
+    int depth = 0;
+    size_t start = 0;
+    while (start <= fileToEdit.size()) {
+        size_t end = fileToEdit.find('/', start);
+        if (end == std::string::npos) {
+            end = fileToEdit.size();
+        }
+        std::string_view part(fileToEdit.data() + start, end - start);
+        if (part == "..") {
+            if (--depth < 0) {
+                return std::nullopt;
+            }
+        } else if (!part.empty() && part != ".") {
+            ++depth;
+        }
+        start = end + 1;
+    }
+    return forumFolder + fileToEdit;
+}
+
 std::optional<LoadFailure> LoadDataFiles(DataFileList& list, const TMod& mod,
                                          const std::string& forumFolder, bool linebreakCheck) {
     list.clear();
@@ -70,7 +97,11 @@ std::optional<LoadFailure> LoadDataFiles(DataFileList& list, const TMod& mod,
     }
 
     for (const std::string* name : names) {
-        std::string path = forumFolder + *name;
+        std::optional<std::string> inside = ForumFilePath(forumFolder, *name);
+        if (!inside) {
+            continue;  // outside the forum: no buffer, so every step on it fails with code 2
+        }
+        const std::string& path = *inside;
         std::error_code ec;
         auto status = std::filesystem::status(path, ec);
         if (status.type() == std::filesystem::file_type::not_found) {
@@ -106,6 +137,10 @@ std::optional<modcommon::WriteFailure> WriteDataFiles(const DataFileList& list,
     files.reserve(list.size());
     for (const TDataFile& file : list) {
         modcommon::PendingWrite write{forumFolder + file.FileName, {}};
+        struct stat st {};
+        if (fs.Stat(write.path, &st) != 0 && errno == ENOENT) {
+            return modcommon::WriteFailure{write.path, "the file has gone since it was read"};
+        }
         write.bytes = linebreakCheck
                           ? ConvertLineBreaks(file.Content, file.CrLfStyle == 1 ? "\r\n" : "\n")
                           : file.Content;

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <system_error>
 
+#include "kestrune/DataFiles.h"
 #include "kestrune/ErrorMessages.h"
 #include "kestrune/LineBreaks.h"
 #include "modcommon/ModTags.h"
@@ -30,7 +31,8 @@ void OpenFileToEditClick(const std::string& forumFolder, const TStep& step,
                          const std::string& textEditor, const modcommon::MessageBoxFn& box,
                          const ProgramLauncher& launch) {
     const std::string path = forumFolder + step.FileToEdit;
-    if (!FileExists(path)) {
+    // A file outside the forum is not the mod's to edit: it counts as missing.
+    if (!ForumFilePath(forumFolder, step.FileToEdit) || !FileExists(path)) {
         box({modcommon::BoxKind::Error, modcommon::BoxButtons::Ok, "Error",
              ErrorBoxText(2, {path})});
         return;
