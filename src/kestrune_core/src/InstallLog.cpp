@@ -38,12 +38,14 @@ InstallLog::InstallLog(std::string path) : m_path(std::move(path)) {}
 std::optional<modcommon::WriteFailure> InstallLog::Load() {
     m_entries.clear();
     m_closeRequested = false;
+    m_unreadable = false;
     if (!IsExistingFile(m_path)) {
         return std::nullopt;
     }
     std::string bytes;
     std::string reason;
     if (!ReadWholeFile(m_path, bytes, reason)) {
+        m_unreadable = true;
         return modcommon::WriteFailure{m_path, reason};
     }
     m_entries = SplitLines(bytes);
@@ -102,6 +104,12 @@ void InstallLog::Record(const std::string& key, bool installed) {
 std::optional<modcommon::WriteFailure> InstallLog::Save(modcommon::FileSystem& fs) const {
     if (m_closeRequested) {
         return std::nullopt;
+    }
+    if (m_unreadable) {
+        return modcommon::WriteFailure{
+            m_path,
+            "it could not be read at start-up, so it is left as it is; the change is kept until "
+            "the program ends"};
     }
     return modcommon::WriteFileAtomically(m_path, JoinLinesCrLf(m_entries), fs);
 }

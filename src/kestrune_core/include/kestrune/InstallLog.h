@@ -27,7 +27,9 @@ class InstallLog {
     const std::string& path() const { return m_path; }
 
     // Replaces the entries by the file's lines (ending at CR LF, LF or CR). A missing file
-    // gives no entries and no failure; an existing file that can't be read gives its reason.
+    // gives no entries and no failure; an existing file that can't be read gives its reason,
+    // and from then on Save keeps the changes in memory and leaves that file as it is: the
+    // records in it are not ours to replace unseen.
     std::optional<modcommon::WriteFailure> Load();
 
     // A log whose first line holds "\Mods\" is of the older format. Asks (information box, Yes
@@ -50,18 +52,21 @@ class InstallLog {
     void Clear() { m_entries.clear(); }
 
     // Writes every entry followed by CR LF (no entries: an empty file), crash-safely. Does
-    // nothing while closeRequested() is set.
+    // nothing while closeRequested() is set. After a Load that could not read the file, writes
+    // nothing and says so.
     std::optional<modcommon::WriteFailure> Save(
         modcommon::FileSystem& fs = modcommon::DefaultFileSystem()) const;
 
     const std::vector<std::string>& entries() const { return m_entries; }
     size_t size() const { return m_entries.size(); }
     bool closeRequested() const { return m_closeRequested; }
+    bool unreadable() const { return m_unreadable; }
 
   private:
     std::string m_path;
     std::vector<std::string> m_entries;
     bool m_closeRequested = false;
+    bool m_unreadable = false;  // the file exists but Load could not read it
 };
 
 // The counter above the mod list: "N Mods, M Installed" (M counts every folder's entries).
