@@ -22,6 +22,11 @@ std::vector<std::string> ListEntries(const std::string& folder, Entries which) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::string name = it->path().filename().string();
+        // The installed-mods log keeps one key per line: a name with a line break in it would
+        // come back as two keys, and an installed mod would look uninstalled.
+        if (name.find_first_of("\r\n") != std::string::npos) {
+            continue;
+        }
         if (which == Entries::ModFilesOnly) {
             std::error_code typeError;
             // A link counts as what it points to, as the system's own listing would say.

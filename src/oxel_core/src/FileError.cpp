@@ -2,6 +2,7 @@
 #include "oxel/FileError.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,9 +11,21 @@
 namespace oxel {
 
 std::variant<std::string, FileError> ReadWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: opening a pipe must not wait for a writer; only regular files are read, as
+    // a pipe or device could block the program for good or never end.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return FileError{path, std::strerror(errno)};
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return FileError{path, std::strerror(err)};
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return FileError{path, S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file"};
     }
     std::string bytes;
     char buffer[65536];

@@ -22,7 +22,8 @@ std::string ModLogKey(const std::string& modFolder, const std::string& fileName)
 
 // Every entry of `folder` (ending in "/"), folders and plain files alike, hidden ones included,
 // sorted ignoring ASCII letter case. A plain file in the Mods folder is listed like a folder.
-// A missing or unreadable folder gives an empty list.
+// A missing or unreadable folder gives an empty list. Names with a line break in them are left
+// out of both lists: the installed-mods log could not record them.
 std::vector<std::string> ListModFolders(const std::string& folder);
 
 // Every entry of `folder` that is not a folder and whose name ends in ".mod" in any letter
