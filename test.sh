@@ -18,7 +18,9 @@ ctest --test-dir build -j"$jobs" --timeout 300
 echo "== sanitizers (address, undefined) =="
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKESTRUNE_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"
+# Leaks of third-party libraries that cache for the life of the process are suppressed there.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp" \
     ctest --test-dir build-asan -j"$jobs" --timeout 600
 
 if [ -f fuzz/CMakeLists.txt ]; then
