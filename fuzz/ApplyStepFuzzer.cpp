@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -56,6 +57,39 @@ void CheckWholeLines(std::string_view text, std::string_view search,
     Require((end == text.size() && r.length == search.size()) ||
                 (r.length == search.size() + 2 && text.substr(end, 2) == kCrLf),
             "the range ends the text or a line, with its line break");
+}
+
+// The whole-line search step by step, the plain way: the first occurrence; if it is not at
+// the start, the first one after a line break; then, unless it ends the text, the first whole
+// run of lines from there (the first line itself when a line break follows it there).
+std::variant<kestrune::SpliceRange, int> PlainFindWholeLines(std::string_view t,
+                                                             std::string_view s) {
+    size_t p = t.find(s);
+    if (p == std::string_view::npos) {
+        return 1;
+    }
+    const std::string framed = std::string(kCrLf) + std::string(s) + std::string(kCrLf);
+    const bool afterBreak = p != 0;
+    if (afterBreak) {
+        p = t.find(framed.substr(0, s.size() + 2));
+        if (p == std::string_view::npos) {
+            return 12;
+        }
+        p += 2;
+    }
+    const size_t following = t.size() - (p + s.size());
+    if (following >= (afterBreak ? 4u : 2u)) {
+        if (afterBreak || t.substr(s.size(), 2) != kCrLf) {
+            p = t.find(framed);
+            if (p == std::string_view::npos) {
+                return 12;
+            }
+            p += 2;
+        }
+    } else if (following != 0 && t.substr(p + s.size(), 2) != kCrLf) {
+        return 12;
+    }
+    return kestrune::SpliceRange{p, std::min(following, size_t{2}) + s.size()};
 }
 
 std::string Expected(const kestrune::TStep& step, bool install) {
@@ -135,11 +169,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!step.SearchText.empty()) {
         auto spliced = kestrune::SpliceLines(original, step.SearchText, "<I>");
         auto found = kestrune::FindWholeLines(original, step.SearchText);
+        auto plain = PlainFindWholeLines(original, step.SearchText);
         if (const auto* range = std::get_if<kestrune::SpliceRange>(&found)) {
             CheckWholeLines(original, step.SearchText, *range);
             Require(std::holds_alternative<std::string>(spliced), "SpliceLines agrees");
+            const auto* want = std::get_if<kestrune::SpliceRange>(&plain);
+            Require(want != nullptr && want->at == range->at && want->length == range->length,
+                    "the range is the plain search's");
         } else {
             Require(std::get<int>(spliced) == std::get<int>(found), "SpliceLines agrees");
+            Require(
+                std::holds_alternative<int>(plain) && std::get<int>(plain) == std::get<int>(found),
+                "the code is the plain search's");
         }
     }
 
