@@ -157,6 +157,23 @@ TEST(BadSettingsFile, MalformedKestruneIniStartsWithDefaultsAndIsWrittenCleanly)
     }
 }
 
+TEST(BadSettingsFile, AnUnreadableKestruneIniIsReportedAndNeverReplaced) {
+    Installation installation;
+    const std::string ini = installation.ProgramFile("kestrune.ini");
+    const std::string before = testsupport::ReadFile(ini);
+    ASSERT_EQ(::chmod(ini.c_str(), 0200), 0);
+    {
+        hardening::Unprivileged nobody;
+        installation.Start();
+    }
+    EXPECT_EQ(installation.Boxes().TakeTexts(),
+              "Could not read the settings file\r\n" + ini + "\r\nPermission denied");
+    EXPECT_EQ(installation.Session().scriptPath(), "");
+    installation.Session().SetScriptPath(installation.ForumFile("YaBB.pl"));
+    installation.Session().Shutdown();
+    EXPECT_EQ(testsupport::ReadFile(ini), before);
+}
+
 TEST(BadSettingsFile, AKestruneIniThatIsAFolderIsReportedAndLeftAlone) {
     Installation installation;
     fs::remove(installation.ProgramFile("kestrune.ini"));
