@@ -12,7 +12,7 @@
 namespace {
 
 // The plain parser is quadratic; larger inputs are only checked for their promises.
-constexpr size_t kCompareLimit = 64 * 1024;
+constexpr size_t kCompareLimit = 16 * 1024;
 
 bool SameMod(const kestrune::TMod& a, const kestrune::TMod& b) {
     if (a.FileName != b.FileName || a.Id != b.Id || a.Version != b.Version ||

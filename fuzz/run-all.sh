@@ -2,8 +2,8 @@
 # Runs every fuzz target of a clang build for a bounded time, then replays the saved
 # regression inputs. Usage: fuzz/run-all.sh <build dir> <seconds per target>
 # Each target works on a copy of its seed corpus, so the repository is never changed. Exits
-# non-zero as soon as a target crashes, hangs or breaks one of its promises; the input that
-# did it is left in the work folder printed below (see fuzz/README.md).
+# non-zero when any target crashes, hangs or breaks one of its promises; the input that did it
+# is left in the work folder printed below (see fuzz/README.md).
 set -euo pipefail
 
 build=${1:?usage: $0 <build dir> <seconds per target>}
@@ -40,7 +40,7 @@ for name in "${targets[@]}"; do
     fi
 
     echo "== $name: ${seconds}s"
-    if ! "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    if ! "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 \
         -print_final_stats=0 -artifact_prefix="$work/crashes/$name/" \
         "$corpus" >"$work/$name.log" 2>&1; then
         tail -n 40 "$work/$name.log" >&2
