@@ -125,6 +125,37 @@ TEST_F(OutsideTheForum, TheManualDisplayDoesNotOpenThemInTheEditor) {
               kestrune::ErrorBoxText(2, {m_installation.ForumFolder() + m_relative}));
 }
 
+TEST(OddFileToEdit, FoldersEmptyAndOverlongNamesFailTheRunAndNothingIsWritten) {
+    struct Case {
+        const char* name;
+        std::string editFile;
+        std::string logMarker;
+    };
+    const std::vector<Case> cases = {
+        {"folder", "Sources", "failed - ERR(2): "},
+        {"file used as a folder", "Sources/Post.pl/x.pl", "failed - ERR(2): "},
+        {"trailing slash", "Sources/Post.pl/", "failed - ERR(2): "},
+        {"overlong", std::string(5000, 'n') + ".pl", "could not read file to edit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Installation installation;
+        installation.AddMod(
+            "Odd.mod",
+            CrLf({"<edit file>", "Sources/Post.pl", "</edit file>", "<search for>",
+                  "    print $form;", "</search for>", "<replace>", "    print $form_with_reply;",
+                  "</replace>", "<edit file>", c.editFile, "</edit file>", "<search for>", "a",
+                  "</search for>", "<add after>", "b", "</add after>"}));
+        installation.Start();
+        hardening::TickResult run = installation.Tick("Odd.mod", true);
+        EXPECT_GT(run.errorCount, 0);
+        EXPECT_NE(run.runLog.find(c.logMarker), std::string::npos) << run.runLog;
+        EXPECT_EQ(testsupport::ReadFile(installation.ForumFile("Sources/Post.pl")),
+                  hardening::kPostOriginal);
+        EXPECT_TRUE(fs::is_directory(installation.ForumFile("Sources")));
+    }
+}
+
 TEST(SymlinkedForumFiles, ALinkIsWrittenThroughAndStaysALink) {
     Installation installation;
     testsupport::TempDir elsewhere;  // the administrator keeps the real script here
