@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <variant>
 
@@ -150,6 +152,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     FILE* file = std::fopen((g_forumFolder + "f.pl").c_str(), "wb");
     Require(file != nullptr, "a forum file");
     std::fclose(file);
+    std::atexit([] {
+        std::remove((g_forumFolder + "f.pl").c_str());
+        std::remove(g_forumFolder.c_str());
+    });
     return 0;
 }
 
