@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "TestSupport.h"
@@ -62,17 +62,30 @@ TEST_P(SafeWriteFaults, NoOriginalChangesAndNothingIsLeftBehind) {
 // Every kind of call, failing at the first, second and third file in turn.
 INSTANTIATE_TEST_SUITE_P(
     EachCall, SafeWriteFaults,
-    ::testing::Values(Fault{"DiskFullAtFirstWrite", FsCall::Write, 1, ENOSPC, "No space left on device"},
-                      Fault{"DiskFullAtThirdWrite", FsCall::Write, 3, ENOSPC, "No space left on device"},
-                      Fault{"PermissionDeniedAtOpen", FsCall::Open, 2, EACCES, "Permission denied"},
-                      Fault{"FsyncFails", FsCall::Fsync, 2, EIO, "Input/output error"},
-                      Fault{"CloseFails", FsCall::Close, 3, EIO, "Input/output error"},
-                      Fault{"ChmodFails", FsCall::Fchmod, 1, EPERM, "Operation not permitted"},
-                      Fault{"StatFails", FsCall::Stat, 3, EACCES, "Permission denied"},
-                      Fault{"BackupLinkFails", FsCall::Link, 2, EMLINK, "Too many links"},
-                      Fault{"SecondRenameFails", FsCall::Rename, 2, EXDEV, "Invalid cross-device link"},
-                      Fault{"LastRenameFails", FsCall::Rename, 3, EACCES, "Permission denied"}),
+    ::testing::Values(
+        Fault{"DiskFullAtFirstWrite", FsCall::Write, 1, ENOSPC, "No space left on device"},
+        Fault{"DiskFullAtThirdWrite", FsCall::Write, 3, ENOSPC, "No space left on device"},
+        Fault{"PermissionDeniedAtOpen", FsCall::Open, 2, EACCES, "Permission denied"},
+        Fault{"FlushFails", FsCall::SyncFileSystem, 1, EIO, "Input/output error"},
+        Fault{"CloseFails", FsCall::Close, 3, EIO, "Input/output error"},
+        Fault{"ChmodFails", FsCall::Fchmod, 1, EPERM, "Operation not permitted"},
+        Fault{"StatFails", FsCall::Stat, 3, EACCES, "Permission denied"},
+        Fault{"BackupLinkFails", FsCall::Link, 2, EMLINK, "Too many links"},
+        Fault{"SecondRenameFails", FsCall::Rename, 2, EXDEV, "Invalid cross-device link"},
+        Fault{"LastRenameFails", FsCall::Rename, 3, EACCES, "Permission denied"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+TEST(SafeWrite, ASingleFileIsFlushedByItselfAndAFailedFlushKeepsTheOriginal) {
+    TempDir dir;
+    WriteFile(dir.file("install.log"), "old\r\n");
+    FaultyFileSystem faulty(FsCall::Fsync, 1, EIO);
+    auto failure = modcommon::WriteFileAtomically(dir.file("install.log"), "new\r\n", faulty);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->path, dir.file("install.log"));
+    EXPECT_EQ(failure->reason, "Input/output error");
+    EXPECT_EQ(ReadFile(dir.file("install.log")), "old\r\n");
+    EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"install.log"}));
+}
 
 TEST(SafeWrite, ReplacesAllFilesKeepingTheirPermissions) {
     TempDir dir;

@@ -12,8 +12,9 @@ namespace testsupport {
 TempDir::TempDir() {
     std::random_device rd;
     for (int i = 0; i < 100; ++i) {
-        auto candidate = std::filesystem::temp_directory_path() /
-                         ("kestrune-test-" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
+        auto candidate =
+            std::filesystem::temp_directory_path() /
+            ("kestrune-test-" + std::to_string(::getpid()) + "-" + std::to_string(rd()));
         if (std::filesystem::create_directory(candidate)) {
             m_path = candidate;
             return;
@@ -27,10 +28,9 @@ TempDir::~TempDir() {
     // Tests may leave read-only files and folders behind; give write access back first.
     for (auto it = std::filesystem::recursive_directory_iterator(m_path, ec);
          it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add |
-                                         std::filesystem::perm_options::nofollow,
-                                     ec);
+        std::filesystem::permissions(
+            it->path(), std::filesystem::perms::owner_all,
+            std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow, ec);
     }
     std::filesystem::remove_all(m_path, ec);
 }
@@ -82,7 +82,9 @@ bool FaultyFileSystem::ShouldFail(FsCall call, const std::string& path) {
     return true;
 }
 
-int FaultyFileSystem::callsSeen(FsCall call) const { return m_counts[static_cast<int>(call)]; }
+int FaultyFileSystem::callsSeen(FsCall call) const {
+    return m_counts[static_cast<int>(call)];
+}
 
 int FaultyFileSystem::Open(const std::string& path, int flags, mode_t mode) {
     return ShouldFail(FsCall::Open, path) ? -1 : FileSystem::Open(path, flags, mode);
@@ -92,6 +94,9 @@ ssize_t FaultyFileSystem::Write(int fd, const void* data, size_t size) {
 }
 int FaultyFileSystem::Fsync(int fd) {
     return ShouldFail(FsCall::Fsync, "") ? -1 : FileSystem::Fsync(fd);
+}
+int FaultyFileSystem::SyncFileSystem(const std::string& folder) {
+    return ShouldFail(FsCall::SyncFileSystem, folder) ? -1 : FileSystem::SyncFileSystem(folder);
 }
 int FaultyFileSystem::Close(int fd) {
     if (ShouldFail(FsCall::Close, "")) {

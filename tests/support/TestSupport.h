@@ -13,7 +13,7 @@ namespace testsupport {
 
 // A fresh folder under the system's temp folder, removed with everything in it at the end.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -24,7 +24,7 @@ public:
     std::string folder() const { return m_path.string() + "/"; }
     std::string file(const std::string& relative) const { return (m_path / relative).string(); }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 
@@ -33,17 +33,18 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 void MakeReadOnly(const std::filesystem::path& path);
 
 // Names the kinds of call that FaultyFileSystem can fail.
-enum class FsCall { Open, Write, Fsync, Close, Fchmod, Stat, Rename, Link, Unlink };
+enum class FsCall { Open, Write, Fsync, SyncFileSystem, Close, Fchmod, Stat, Rename, Link, Unlink };
 
 // Passes every call to the real file system, except the nth (counted from 1) call of one
 // kind, optionally only for paths that contain a given text, which fails with an errno.
 class FaultyFileSystem : public modcommon::FileSystem {
-public:
+  public:
     FaultyFileSystem(FsCall call, int nth, int err, std::string pathPart = "");
 
     int Open(const std::string& path, int flags, mode_t mode) override;
     ssize_t Write(int fd, const void* data, size_t size) override;
     int Fsync(int fd) override;
+    int SyncFileSystem(const std::string& folder) override;
     int Close(int fd) override;
     int Fchmod(int fd, mode_t mode) override;
     int Stat(const std::string& path, struct stat* st) override;
@@ -54,14 +55,14 @@ public:
     bool fired() const { return m_fired; }
     int callsSeen(FsCall call) const;
 
-private:
+  private:
     bool ShouldFail(FsCall call, const std::string& path);
 
     FsCall m_call;
     int m_nth;
     int m_err;
     std::string m_pathPart;
-    int m_counts[9] = {};
+    int m_counts[10] = {};
     bool m_fired = false;
 };
 

@@ -47,7 +47,8 @@ std::string SiblingName(const std::string& target, const char* tag) {
     return (p.parent_path() / name).string();
 }
 
-std::optional<WriteFailure> WriteTemp(Slot& slot, const struct stat* old, FileSystem& fs) {
+std::optional<WriteFailure> WriteTemp(Slot& slot, const struct stat* old, bool flush,
+                                      FileSystem& fs) {
     const std::string& path = slot.request->path;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -90,11 +91,27 @@ std::optional<WriteFailure> WriteTemp(Slot& slot, const struct stat* old, FileSy
         // only matters to root, who will then own the file.
         [[maybe_unused]] int ignored = ::fchown(fd, old->st_uid, old->st_gid);
     }
-    if (fs.Fsync(fd) != 0) {
+    if (flush && fs.Fsync(fd) != 0) {
         return fail(errno);
     }
     if (fs.Close(fd) != 0) {
         return WriteFailure{path, Reason(errno)};
+    }
+    return std::nullopt;
+}
+
+std::optional<WriteFailure> FlushFileSystems(const std::vector<Slot>& slots, FileSystem& fs) {
+    std::set<dev_t> flushed;
+    for (const Slot& s : slots) {
+        std::string folder = std::filesystem::path(s.temp).parent_path().string();
+        struct stat st {};
+        if (::stat(folder.empty() ? "." : folder.c_str(), &st) == 0 &&
+            !flushed.insert(st.st_dev).second) {
+            continue;
+        }
+        if (fs.SyncFileSystem(folder) != 0) {
+            return WriteFailure{s.request->path, Reason(errno)};
+        }
     }
     return std::nullopt;
 }
@@ -112,6 +129,9 @@ void SyncFolder(const std::string& folder) {
 std::optional<WriteFailure> WriteFilesAtomically(const std::vector<PendingWrite>& files,
                                                  FileSystem& fs) {
     std::vector<Slot> slots(files.size());
+    // One file is flushed by itself; many are flushed together, one commit per file system,
+    // where a flush each would cost a commit each.
+    const bool batch = files.size() > 1;
     auto cleanUp = [&] {
         for (Slot& s : slots) {
             if (!s.temp.empty()) {
@@ -144,7 +164,13 @@ std::optional<WriteFailure> WriteFilesAtomically(const std::vector<PendingWrite>
             cleanUp();
             return WriteFailure{files[i].path, Reason(err)};
         }
-        if (auto failure = WriteTemp(s, s.existed ? &old : nullptr, fs)) {
+        if (auto failure = WriteTemp(s, s.existed ? &old : nullptr, !batch, fs)) {
+            cleanUp();
+            return failure;
+        }
+    }
+    if (batch) {
+        if (auto failure = FlushFileSystems(slots, fs)) {
             cleanUp();
             return failure;
         }

@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteFault{"OpenThird", FsCall::Open, 1, "Display.pl", "Sources/Display.pl"},
                       WriteFault{"WriteFirst", FsCall::Write, 1, "", "YaBB.pl"},
                       WriteFault{"WriteThird", FsCall::Write, 3, "", "Sources/Display.pl"},
-                      WriteFault{"FsyncSecond", FsCall::Fsync, 2, "", "Sources/Post.pl"},
+                      WriteFault{"FlushFails", FsCall::SyncFileSystem, 1, "", "YaBB.pl"},
                       WriteFault{"RenameFirst", FsCall::Rename, 1, "YaBB.pl", "YaBB.pl"},
                       WriteFault{"RenameThird", FsCall::Rename, 1, "Display.pl",
                                  "Sources/Display.pl"}),

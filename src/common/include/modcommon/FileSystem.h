@@ -11,13 +11,15 @@
 namespace modcommon {
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Each call mirrors its POSIX namesake: -1 and errno on failure.
     virtual int Open(const std::string& path, int flags, mode_t mode);
     virtual ssize_t Write(int fd, const void* data, size_t size);
     virtual int Fsync(int fd);
+    // Flushes everything written to the file system that holds `folder` (syncfs).
+    virtual int SyncFileSystem(const std::string& folder);
     virtual int Close(int fd);
     virtual int Fchmod(int fd, mode_t mode);
     virtual int Stat(const std::string& path, struct stat* st);
