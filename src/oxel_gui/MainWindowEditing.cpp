@@ -109,7 +109,7 @@ void TFormMain::SaveRightNow() {
 }
 
 void TFormMain::AddAction(int kind) {
-    m_doc.AddAction(kind);
+    m_doc.AddAction(kind, m_memPreview->document()->isEmpty());
     updateActions();
 }
 

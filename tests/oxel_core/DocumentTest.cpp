@@ -171,6 +171,31 @@ TEST_F(DocumentTest, ClearAllValueEmptiesEverythingButKeepsModified) {
                                                     "selection"}));
 }
 
+// A view that mirrors the tree must never find the selection pointing at a node being freed.
+TEST_F(DocumentTest, ClearAllValueDeselectsBeforeTheNodesGo) {
+    struct SelectionAtReset : oxel::ActionTreeObserver {
+        const Document* doc = nullptr;
+        const ActionNode* seen = reinterpret_cast<const ActionNode*>(1);
+        void BeforeReset() override { seen = doc->Selected(); }
+        void BeforeRemove(ActionNode*) override { seen = doc->Selected(); }
+    } watcher;
+    watcher.doc = &doc;
+    doc.Select(act2);
+    doc.Tree().AddObserver(&watcher);
+    doc.ClearAllValue();
+    doc.Tree().RemoveObserver(&watcher);
+    EXPECT_EQ(watcher.seen, nullptr);
+}
+
+TEST_F(DocumentTest, AnAddedActionReloadsTheEditingFileWhileThePreviewIsEmpty) {
+    doc.Select(act1);
+    doc.AddAction(3);
+    EXPECT_FALSE(doc.ReloadEditingFile()) << "same file, preview built";
+    doc.Select(act1);
+    doc.AddAction(3, /*previewEmpty=*/true);
+    EXPECT_TRUE(doc.ReloadEditingFile());
+}
+
 TEST(ClearAllValue, OnAnEmptyDocumentLeavesItUnmodified) {
     Document doc;
     doc.ClearAllValue();

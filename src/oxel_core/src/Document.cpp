@@ -77,12 +77,13 @@ void Document::ClearAllValue() {
     Notify([](DocumentObserver& o) { o.Cleared(); });
     const bool wasLoading = m_loading;
     m_loading = true;
-    m_tree.Clear();
+    // Deselect first, so nobody listening to the tree's removals sees a freed node selected.
     Select(nullptr);
+    m_tree.Clear();
     m_loading = wasLoading;
 }
 
-ActionNode* Document::AddAction(int32_t kind) {
+ActionNode* Document::AddAction(int32_t kind, bool previewEmpty) {
     if (!IsValidKind(kind)) {
         return nullptr;
     }
@@ -103,7 +104,7 @@ ActionNode* Document::AddAction(int32_t kind) {
     if (added == nullptr) {
         return nullptr;
     }
-    Select(added);
+    Select(added, previewEmpty);
     SetModified(true);
     return added;
 }

@@ -75,8 +75,9 @@ class Document {
     // Adds a node of `kind`: a file node at the end of the tree whatever is selected; an
     // action at the end of the selected file's actions (under the selected node when it is at
     // level 0). Selects it and marks the document modified. nullptr when an action is asked
-    // for with nothing selected, or the kind is unknown.
-    ActionNode* AddAction(int32_t kind);
+    // for with nothing selected, or the kind is unknown. `previewEmpty` feeds the editing-file
+    // reload rule, as for a selection by the user.
+    ActionNode* AddAction(int32_t kind, bool previewEmpty = false);
     // Deletes the node and its children. A selection inside it moves to the next sibling, else
     // the previous one, else the parent.
     void DeleteNode(ActionNode* node);
