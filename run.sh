@@ -28,6 +28,6 @@ fi
 
 cli="$demo/kestrune-cli --home $demo --script $script"
 echo; echo "\$ kestrune-cli list"; $cli list
-first=$(ls "$demo/Mods/"*/ | grep -m1 '\.mod$')
-echo; echo "\$ kestrune-cli install --diff \"$first\""; $cli install --diff "$first"
-echo; echo "\$ kestrune-cli uninstall \"$first\""; $cli uninstall "$first"
+mod="Quick Reply box.mod"
+echo; echo "\$ kestrune-cli install --diff \"$mod\""; $cli install --diff "$mod"
+echo; echo "\$ kestrune-cli uninstall \"$mod\""; $cli uninstall "$mod"
