@@ -18,36 +18,13 @@
 
 #include "ActionTreeModel.h"
 #include "FileAssociation.h"
+#include "HeadlessServices.h"
 #include "MainWindow.h"
-#include "platform/FileDialogService.h"
-#include "platform/MessageBoxService.h"
+#include "SavePng.h"
 #include "platform/QtLauncher.h"
 #include "platform/RegistryStore.h"
 
 namespace {
-
-// Boxes are printed, not shown; questions are answered No.
-class PrintedBoxes final : public platform::MessageBoxService {
-  public:
-    modcommon::BoxAnswer show(QWidget*, const modcommon::BoxRequest& request) override {
-        std::fprintf(stderr, "box: %s\n", request.text.c_str());
-        return request.buttons == modcommon::BoxButtons::Ok ? modcommon::BoxAnswer::Ok
-                                                            : modcommon::BoxAnswer::No;
-    }
-};
-
-class NoDialogs final : public platform::FileDialogService {
-  public:
-    std::optional<QString> getOpenFileName(QWidget*, const QString&, const QString&, const QString&,
-                                           const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
-                                           const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QFont> getFont(QWidget*, const QFont&) override { return std::nullopt; }
-};
 
 bool WriteSettings(const QString& path, const QString& forumScript) {
     QFile ini(path);
@@ -65,13 +42,7 @@ bool WriteSettings(const QString& path, const QString& forumScript) {
 bool Save(QWidget& window, const QDir& output, const char* name) {
     QApplication::processEvents();
     const QString path = output.filePath(QString::fromLatin1(name));
-    const QImage image = window.grab().toImage();
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), image.width(), image.height());
-    return true;
+    return screenshots::SavePng(window.grab().toImage(), path);
 }
 
 }  // namespace
@@ -100,8 +71,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    PrintedBoxes boxes;
-    NoDialogs dialogs;
+    screenshots::PrintedBoxes boxes;
+    screenshots::NoDialogs dialogs;
     platform::QtLauncher launcher([](const QString&, const QStringList&) { return true; },
                                   [](const QUrl&) { return true; });
     platform::RegistryStore registry(temp.path().toStdString() + "/registry/");

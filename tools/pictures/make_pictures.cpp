@@ -7,19 +7,9 @@
 
 #include "KestrunePictures.h"
 #include "OxelPictures.h"
+#include "SavePng.h"
 
-namespace {
-
-bool Save(const QImage& image, const QString& path) {
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), image.width(), image.height());
-    return true;
-}
-
-}  // namespace
+using screenshots::SavePng;
 
 int main(int argc, char** argv) {
     // Drawing text needs a GUI application, but no display.
@@ -35,16 +25,16 @@ int main(int argc, char** argv) {
     }
     auto at = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
 
-    bool ok = Save(pictures::MakeBackground(), at("kestrune/background.png"));
-    ok = Save(pictures::MakeLogo(), at("kestrune/logo.png")) && ok;
-    ok = Save(pictures::MakeIcon(), at("kestrune/icon.png")) && ok;
-    ok = Save(pictures::MakeErrorBadge(), at("kestrune/error-badge.png")) && ok;
-    ok = Save(pictures::MakeOpenYaBB(false), at("kestrune/open-yabb.png")) && ok;
-    ok = Save(pictures::MakeOpenYaBB(true), at("kestrune/open-yabb-down.png")) && ok;
-    ok = Save(pictures::MakeOxelIcon(), at("oxel/icon.png")) && ok;
+    bool ok = SavePng(pictures::MakeBackground(), at("kestrune/background.png"));
+    ok = SavePng(pictures::MakeLogo(), at("kestrune/logo.png")) && ok;
+    ok = SavePng(pictures::MakeIcon(), at("kestrune/icon.png")) && ok;
+    ok = SavePng(pictures::MakeErrorBadge(), at("kestrune/error-badge.png")) && ok;
+    ok = SavePng(pictures::MakeOpenYaBB(false), at("kestrune/open-yabb.png")) && ok;
+    ok = SavePng(pictures::MakeOpenYaBB(true), at("kestrune/open-yabb-down.png")) && ok;
+    ok = SavePng(pictures::MakeOxelIcon(), at("oxel/icon.png")) && ok;
     for (int i = 0; i < pictures::kOxelImageCount; ++i) {
-        ok = Save(pictures::MakeOxelImage(i),
-                  dir.filePath(QStringLiteral("oxel/image-%1.png").arg(i))) &&
+        ok = SavePng(pictures::MakeOxelImage(i),
+                     dir.filePath(QStringLiteral("oxel/image-%1.png").arg(i))) &&
              ok;
     }
     return ok ? 0 : 1;

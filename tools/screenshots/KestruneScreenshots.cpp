@@ -22,36 +22,15 @@
 #include <memory>
 
 #include "AboutBox.h"
+#include "HeadlessServices.h"
 #include "InstallForm.h"
 #include "MainWindow.h"
-#include "platform/FileDialogService.h"
-#include "platform/MessageBoxService.h"
+#include "SavePng.h"
 #include "platform/QtLauncher.h"
 
 namespace {
 
-// Boxes are printed, not shown: questions are answered No, so nothing is cleared.
-class PrintedBoxes final : public platform::MessageBoxService {
-  public:
-    modcommon::BoxAnswer show(QWidget*, const modcommon::BoxRequest& request) override {
-        std::fprintf(stderr, "box: %s\n", request.text.c_str());
-        return request.buttons == modcommon::BoxButtons::Ok ? modcommon::BoxAnswer::Ok
-                                                            : modcommon::BoxAnswer::No;
-    }
-};
-
-class NoDialogs final : public platform::FileDialogService {
-  public:
-    std::optional<QString> getOpenFileName(QWidget*, const QString&, const QString&, const QString&,
-                                           const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> getSaveFileName(QWidget*, const QString&, const QString&, const QString&,
-                                           const QString&) override {
-        return std::nullopt;
-    }
-    std::optional<QFont> getFont(QWidget*, const QFont&) override { return std::nullopt; }
-};
+using screenshots::SavePng;
 
 bool CopyFolder(const QString& from, const QString& to) {
     QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
@@ -103,15 +82,6 @@ QImage Render(QWidget* window) {
         return shaped;
     }
     return image;
-}
-
-bool Save(const QImage& image, const QString& path) {
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        return false;
-    }
-    std::printf("%s %dx%d\n", qPrintable(path), image.width(), image.height());
-    return true;
 }
 
 struct Windows {
@@ -190,8 +160,8 @@ int main(int argc, char** argv) {
     }
     const QString script = programFolder + QString::fromLocal8Bit(argv[2]);
 
-    PrintedBoxes boxes;
-    NoDialogs dialogs;
+    screenshots::PrintedBoxes boxes;
+    screenshots::NoDialogs dialogs;
     platform::QtLauncher launcher([](const QString&, const QStringList&) { return true; },
                                   [](const QUrl&) { return true; });
     const MainWindowServices services{boxes, dialogs, launcher};
@@ -215,9 +185,9 @@ int main(int argc, char** argv) {
         if (!SelectMod(*windows.main, mod)) {
             return 1;
         }
-        ok = Save(Render(windows.main.get()),
-                  output.filePath(skinned ? QStringLiteral("kestrune-skinned.png")
-                                          : QStringLiteral("kestrune-plain.png"))) &&
+        ok = SavePng(Render(windows.main.get()),
+                     output.filePath(skinned ? QStringLiteral("kestrune-skinned.png")
+                                             : QStringLiteral("kestrune-plain.png"))) &&
              ok;
     }
 
@@ -235,8 +205,8 @@ int main(int argc, char** argv) {
     }
     windows.install->resize(760, 500);
     QTest::qWait(50);
-    ok = Save(Render(windows.install.get()),
-              output.filePath(QStringLiteral("kestrune-install.png"))) &&
+    ok = SavePng(Render(windows.install.get()),
+                 output.filePath(QStringLiteral("kestrune-install.png"))) &&
          ok;
     // Abort: nothing of this run is written.
     windows.install->close();
