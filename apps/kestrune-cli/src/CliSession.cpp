@@ -8,6 +8,7 @@
 #include "kestrune/IniFile.h"
 #include "kestrune/KestruneSettings.h"
 #include "kestrune/ModFolders.h"
+#include "kestrune/ModParser.h"
 #include "kestrune/TextFiles.h"
 
 namespace kestrune::cli {
@@ -183,6 +184,32 @@ std::optional<ModRef> CliSession::FindListedMod(std::optional<int>& exitCode) {
         return std::nullopt;
     }
     return ref;
+}
+
+std::optional<ParsedMod> CliSession::FindParsedMod(ListedParse how, TMod& outside,
+                                                   std::optional<int>& exitCode) {
+    std::optional<ModRef> ref = FindMod(exitCode);
+    if (!ref) {
+        return std::nullopt;
+    }
+    InstallerSession& session = *m_session;
+    if (ref->item >= 0) {
+        if (how == ListedParse::Manual) {
+            session.ManualInstallation();
+        } else {
+            session.ShowModInfo();
+        }
+        if (session.lastParse().faulted()) {
+            exitCode = kExitBadInput;
+            return std::nullopt;
+        }
+        return ParsedMod{*ref, &session.currentMod()};
+    }
+    if (ParseModFile(outside, ref->path, session.scriptPath(), m_boxes.Fn()).faulted()) {
+        exitCode = kExitBadInput;
+        return std::nullopt;
+    }
+    return ParsedMod{*ref, &outside};
 }
 
 }  // namespace kestrune::cli

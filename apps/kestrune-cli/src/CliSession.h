@@ -19,6 +19,16 @@ struct ModRef {
     std::string path;  // the mod file's full path
 };
 
+// A mod found and parsed, for a command that only reads it.
+struct ParsedMod {
+    ModRef ref;
+    const TMod* mod = nullptr;  // the session's current mod when listed, else the caller's
+};
+
+// How a listed mod is parsed: as the main window shows its information, or as "Manual
+// Installation" does, which also puts the session in manual mode.
+enum class ListedParse { Information, Manual };
+
 class CliSession {
   public:
     CliSession(CliOptions options, std::ostream& err);
@@ -39,6 +49,12 @@ class CliSession {
     // The same for commands that record the mod in install.log: the mod must be in the list,
     // because the log's key names a mod folder and the window must find the mod there.
     std::optional<ModRef> FindListedMod(std::optional<int>& exitCode);
+
+    // FindMod, then parses the mod: a listed one into the session's current mod as `how` says,
+    // any other into `outside`. A mod that does not parse gives kExitBadInput; the parser has
+    // printed its box.
+    std::optional<ParsedMod> FindParsedMod(ListedParse how, TMod& outside,
+                                           std::optional<int>& exitCode);
 
   private:
     std::optional<ModRef> NotFound(const std::string& path, std::optional<int>& exitCode);

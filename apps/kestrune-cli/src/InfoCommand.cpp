@@ -3,7 +3,6 @@
 #include "JsonWriter.h"
 #include "TerminalText.h"
 #include "kestrune/ModInfoView.h"
-#include "kestrune/ModParser.h"
 #include "modcommon/ModTags.h"
 
 namespace kestrune::cli {
@@ -91,33 +90,25 @@ void WriteJson(const TMod& mod, const ModInfoView& info, bool installed, std::os
 
 int InfoCommand(CliSession& cli, std::ostream& out) {
     std::optional<int> exitCode;
-    std::optional<ModRef> ref = cli.FindMod(exitCode);
-    if (!ref) {
+    TMod outside;
+    std::optional<ParsedMod> parsed =
+        cli.FindParsedMod(ListedParse::Information, outside, exitCode);
+    if (!parsed) {
         return *exitCode;
     }
     InstallerSession& session = cli.session();
-    TMod outside;
-    const TMod* mod = &outside;
     ModInfoView info;
     bool installed = false;
-    if (ref->item >= 0) {
-        session.ShowModInfo();
-        if (session.lastParse().faulted()) {
-            return kExitBadInput;  // the parser printed its box
-        }
-        mod = &session.currentMod();
+    if (parsed->ref.item >= 0) {
         info = session.info();
-        installed = session.mods()[static_cast<size_t>(ref->item)].ticked;
+        installed = session.mods()[static_cast<size_t>(parsed->ref.item)].ticked;
     } else {
-        if (ParseModFile(outside, ref->path, session.scriptPath(), cli.boxes().Fn()).faulted()) {
-            return kExitBadInput;
-        }
         info = MakeModInfoView(outside);
     }
     if (cli.options().json) {
-        WriteJson(*mod, info, installed, out);
+        WriteJson(*parsed->mod, info, installed, out);
     } else {
-        WriteText(*mod, info, installed, out);
+        WriteText(*parsed->mod, info, installed, out);
     }
     return kExitOk;
 }

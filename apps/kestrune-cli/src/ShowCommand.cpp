@@ -4,7 +4,6 @@
 #include "Commands.h"
 #include "TerminalText.h"
 #include "kestrune/InstallRun.h"
-#include "kestrune/ModParser.h"
 
 namespace kestrune::cli {
 namespace {
@@ -29,31 +28,22 @@ void WriteStep(const RunView& view, std::ostream& out) {
 
 int ShowCommand(CliSession& cli, std::ostream& out) {
     std::optional<int> exitCode;
-    std::optional<ModRef> ref = cli.FindMod(exitCode);
-    if (!ref) {
+    TMod outside;
+    std::optional<ParsedMod> parsed = cli.FindParsedMod(ListedParse::Manual, outside, exitCode);
+    if (!parsed) {
         return *exitCode;
     }
     InstallerSession& session = cli.session();
-    TMod outside;
-    const TMod* mod = &outside;
     RunInputs inputs;
-    if (ref->item >= 0) {
-        session.ManualInstallation();
-        if (session.lastParse().faulted()) {
-            return kExitBadInput;  // the parser printed its box
-        }
-        mod = &session.currentMod();
+    if (parsed->ref.item >= 0) {
         inputs = session.MakeRunInputs();
     } else {
-        if (ParseModFile(outside, ref->path, session.scriptPath(), cli.boxes().Fn()).faulted()) {
-            return kExitBadInput;
-        }
         inputs.manualMode = true;  // a mod outside the list is never ticked: shown as install
         inputs.forumFolder = session.ForumFolder();
     }
 
     InstallRun run;
-    run.Start(*mod, inputs);
+    run.Start(*parsed->mod, inputs);
     out << run.View().title << "\n" << ToTerminal(run.View().log) << "\n";
     if (run.StepCount() == 0) {
         WriteStep(run.View(), out);
