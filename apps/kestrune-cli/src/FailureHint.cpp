@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "CommonEnds.h"
 #include "kestrune/ApplyStep.h"
 #include "kestrune/DataFiles.h"
 
@@ -67,18 +68,8 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 
 // Shared start plus shared end (not overlapping the start), of the texts without end blanks.
 size_t Likeness(std::string_view a, std::string_view b) {
-    a = TrimBlanks(a);
-    b = TrimBlanks(b);
-    size_t head = 0;
-    while (head < a.size() && head < b.size() && a[head] == b[head]) {
-        ++head;
-    }
-    size_t tail = 0;
-    while (tail < a.size() - head && tail < b.size() - head &&
-           a[a.size() - 1 - tail] == b[b.size() - 1 - tail]) {
-        ++tail;
-    }
-    return head + tail;
+    const CommonEnds ends = FindCommonEnds(TrimBlanks(a), TrimBlanks(b));
+    return ends.head + ends.tail;
 }
 
 std::string Numbered(size_t number, std::string_view line) {

@@ -7,6 +7,8 @@
 #include <dtl/dtl.hpp>
 #include <vector>
 
+#include "CommonEnds.h"
+
 namespace kestrune::cli {
 namespace {
 
@@ -30,15 +32,7 @@ Lines SplitKeepingEnds(std::string_view text) {
 // The edit script from a to b: one op per line of the two, deletions before additions within
 // each run of changes, as diff(1) writes them.
 std::vector<Op> EditScript(const Lines& a, const Lines& b) {
-    size_t head = 0;
-    while (head < a.size() && head < b.size() && a[head] == b[head]) {
-        ++head;
-    }
-    size_t tail = 0;
-    while (tail < a.size() - head && tail < b.size() - head &&
-           a[a.size() - 1 - tail] == b[b.size() - 1 - tail]) {
-        ++tail;
-    }
+    const auto [head, tail] = FindCommonEnds(a, b);
 
     std::vector<Op> ops(head, Op::Same);
     Lines midA(a.begin() + static_cast<long>(head), a.end() - static_cast<long>(tail));
