@@ -11,14 +11,6 @@
 
 namespace hardening {
 
-std::string CrLf(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines) {
-        out += line + "\r\n";
-    }
-    return out;
-}
-
 modcommon::FileSystem& ArmedFileSystem::Target() {
     return m_armed != nullptr ? *m_armed : modcommon::DefaultFileSystem();
 }

@@ -23,8 +23,7 @@ inline const std::string kDisplayInstalled =
 inline constexpr std::string_view kModFolder = "YaBB 2.1";
 inline constexpr std::string_view kQuickReply = "QuickReply.mod";
 
-// Each line followed by CR LF.
-std::string CrLf(const std::vector<std::string>& lines);
+using testsupport::CrLf;
 
 // Passes every call to the real file system until armed; then to the armed one.
 class ArmedFileSystem final : public modcommon::FileSystem {

@@ -14,14 +14,6 @@ static void InitKestruneResources() {
 
 namespace kestrunegui::test {
 
-std::string CrLf(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines) {
-        out += line + "\r\n";
-    }
-    return out;
-}
-
 const std::string kQuickReplyMod =
     CrLf({"<id>",
           "Quick Reply with a rather long name that does not fit the field",

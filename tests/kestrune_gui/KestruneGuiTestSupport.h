@@ -19,8 +19,7 @@
 
 namespace kestrunegui::test {
 
-// Lines joined with CR LF after each.
-std::string CrLf(const std::vector<std::string>& lines);
+using testsupport::CrLf;
 
 // Replaces one line of Post.pl: "    print $form;" becomes "    print $form_with_reply;".
 extern const std::string kQuickReplyMod;

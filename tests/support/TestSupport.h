@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "modcommon/FileSystem.h"
 
@@ -31,6 +32,9 @@ class TempDir {
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 void MakeReadOnly(const std::filesystem::path& path);
+
+// Each line followed by CR LF, as our programs write them: mod and ini texts for fixtures.
+std::string CrLf(const std::vector<std::string>& lines);
 
 // Names the kinds of call that FaultyFileSystem can fail.
 enum class FsCall { Open, Write, Fsync, SyncFileSystem, Close, Fchmod, Stat, Rename, Link, Unlink };

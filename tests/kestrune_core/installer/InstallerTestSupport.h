@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "modcommon/MessageBox.h"
 
 namespace installertest {
@@ -37,13 +38,6 @@ struct BoxRecorder {
     }
 };
 
-// Lines joined with CR LF after each, as our programs write them.
-inline std::string CrLf(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines) {
-        out += line + "\r\n";
-    }
-    return out;
-}
+using testsupport::CrLf;
 
 }  // namespace installertest
