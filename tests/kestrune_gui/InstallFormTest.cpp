@@ -17,6 +17,7 @@
 
 #include "GuiTestApp.h"
 #include "InstallForm.h"
+#include "QuickReplyMod.h"
 #include "RecordingLauncher.h"
 #include "ScriptedMessageBoxes.h"
 #include "TestSupport.h"
@@ -35,36 +36,11 @@ namespace {
 using kestrune::FinishResult;
 using kestrune::RunInputs;
 using kestrune::TMod;
-using kestrune::TStep;
 using modcommon::BoxKind;
-
-const std::string kPost = "sub Post {\n    print $form;\n}\n";
-const std::string kDisplay = "sub Display {\n    print $thread;\n}\n";
-
-TStep Step(std::string file, std::string search, int kind, std::string action) {
-    TStep step;
-    step.FileToEdit = std::move(file);
-    step.SearchText = std::move(search);
-    step.Kind = kind;
-    step.ActionText = std::move(action);
-    return step;
-}
-
-// A replacement in Post.pl, then an addition after and one before in Display.pl.
-TMod QuickReplyMod() {
-    TMod mod;
-    mod.FileName = "quick_reply.mod";
-    mod.Id = "Quick Reply";
-    mod.Version = "1.2";
-    mod.Steps = {
-        Step("Sources/Post.pl", "    print $form;", modcommon::kTagReplace,
-             "    print $form_with_reply;"),
-        Step("Sources/Display.pl", "    print $thread;", modcommon::kTagAddAfter,
-             "    print $quick_reply;"),
-        Step("Sources/Display.pl", "sub Display {", modcommon::kTagAddBefore, "# quick reply"),
-    };
-    return mod;
-}
+using testsupport::kDisplayOriginal;
+using testsupport::kPostOriginal;
+using testsupport::QuickReplyMod;
+using testsupport::Step;
 
 class InstallFormTest : public ::testing::Test {
   protected:
@@ -72,8 +48,8 @@ class InstallFormTest : public ::testing::Test {
         testsupport::EnsureApplication();
         InitKestruneResources();
         testsupport::WriteFile(m_dir.file("forum/YaBB.pl"), "#!/usr/bin/perl\n");
-        testsupport::WriteFile(m_dir.file("forum/Sources/Post.pl"), kPost);
-        testsupport::WriteFile(m_dir.file("forum/Sources/Display.pl"), kDisplay);
+        testsupport::WriteFile(m_dir.file("forum/Sources/Post.pl"), kPostOriginal);
+        testsupport::WriteFile(m_dir.file("forum/Sources/Display.pl"), kDisplayOriginal);
         makeForm(modcommon::DefaultFileSystem());
     }
 
@@ -242,7 +218,7 @@ TEST_F(InstallFormTest, FastRunShowsOnlyTheLogAndCommitsOnClose) {
     m_form->resize(800, 600);
     ASSERT_TRUE(QTest::qWaitFor([&] { return widget<QWidget>("Panel3")->height() == 540; }));
     EXPECT_FALSE(shown("Panel2"));
-    EXPECT_EQ(forumFile("Sources/Post.pl"), kPost);  // nothing written before the close
+    EXPECT_EQ(forumFile("Sources/Post.pl"), kPostOriginal);  // nothing written before the close
 
     const FinishResult finish = closeWithButton();
     EXPECT_TRUE(finish.wrote);
@@ -362,7 +338,7 @@ TEST_F(InstallFormTest, ManualDisplayPagesWithNextAndPrevious) {
     EXPECT_FALSE(finish.wrote);
     EXPECT_FALSE(finish.restoreTick);
     EXPECT_FALSE(finish.recordResult);
-    EXPECT_EQ(forumFile("Sources/Post.pl"), kPost);
+    EXPECT_EQ(forumFile("Sources/Post.pl"), kPostOriginal);
 }
 
 TEST_F(InstallFormTest, ClosingBeforeTheLastStepPutsTheTickBackAndWritesNothing) {
@@ -388,8 +364,8 @@ TEST_F(InstallFormTest, ClosingBeforeTheLastStepPutsTheTickBackAndWritesNothing)
         EXPECT_FALSE(m_form->lastFinish().wrote);
         EXPECT_FALSE(m_form->lastFinish().recordResult);
         EXPECT_EQ(m_run->CurrentStep(), 2);
-        EXPECT_EQ(forumFile("Sources/Post.pl"), kPost);
-        EXPECT_EQ(forumFile("Sources/Display.pl"), kDisplay);
+        EXPECT_EQ(forumFile("Sources/Post.pl"), kPostOriginal);
+        EXPECT_EQ(forumFile("Sources/Display.pl"), kDisplayOriginal);
     }
 }
 
@@ -410,7 +386,7 @@ TEST_F(InstallFormTest, ErrorBadgeShowsAFailedStepUntilTheWindowCloses) {
     EXPECT_TRUE(widget<QLabel>("Image1")->isHidden());
     EXPECT_TRUE(finish.restoreTick);
     EXPECT_FALSE(finish.wrote);
-    EXPECT_EQ(forumFile("Sources/Post.pl"), kPost);
+    EXPECT_EQ(forumFile("Sources/Post.pl"), kPostOriginal);
 
     // The next run starts without the badge.
     const TMod good = QuickReplyMod();
@@ -430,8 +406,8 @@ TEST_F(InstallFormTest, WriteFailureAtCloseReachesTheCaller) {
     EXPECT_TRUE(finish.restoreTick);
     EXPECT_FALSE(finish.recordResult);
     EXPECT_TRUE(m_boxes.requests().empty());  // the main window reports it
-    EXPECT_EQ(forumFile("Sources/Post.pl"), kPost);
-    EXPECT_EQ(forumFile("Sources/Display.pl"), kDisplay);
+    EXPECT_EQ(forumFile("Sources/Post.pl"), kPostOriginal);
+    EXPECT_EQ(forumFile("Sources/Display.pl"), kDisplayOriginal);
 }
 
 TEST_F(InstallFormTest, OpenFileToEditStartsTheEditorOrSaysWhy) {
@@ -516,7 +492,7 @@ TEST_F(InstallFormTest, CloseDuringTheFastLoopWaitsForTheLastStep) {
     EXPECT_FALSE(m_form->isVisible());
     EXPECT_EQ(m_run->CurrentStep(), 20);
     EXPECT_TRUE(m_form->lastFinish().wrote);
-    EXPECT_EQ(forumFile("Sources/Display.pl"), added + kDisplay);
+    EXPECT_EQ(forumFile("Sources/Display.pl"), added + kDisplayOriginal);
 }
 
 TEST_F(InstallFormTest, RunModalReturnsWhenTheWindowCloses) {

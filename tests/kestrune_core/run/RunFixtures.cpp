@@ -1,13 +1,9 @@
 // Fixtures of the installation-run tests.
 #include "RunFixtures.h"
 
-#include "modcommon/ModTags.h"
-
 namespace runtest {
 
 using kestrune::RunInputs;
-using kestrune::TMod;
-using kestrune::TStep;
 
 std::vector<std::string> Lines(const std::string& log) {
     std::vector<std::string> lines;
@@ -17,30 +13,6 @@ std::vector<std::string> Lines(const std::string& log) {
     }
     lines.push_back(log.substr(start));
     return lines;
-}
-
-TStep Step(std::string file, std::string search, int kind, std::string action) {
-    TStep step;
-    step.FileToEdit = std::move(file);
-    step.SearchText = std::move(search);
-    step.Kind = kind;
-    step.ActionText = std::move(action);
-    return step;
-}
-
-TMod QuickReplyMod() {
-    TMod mod;
-    mod.FileName = "quick_reply.mod";
-    mod.Id = "Quick Reply";
-    mod.Version = "1.2";
-    mod.Steps = {
-        Step("Sources/Post.pl", "    print $form;", modcommon::kTagReplace,
-             "    print $form_with_reply;"),
-        Step("Sources/Display.pl", "    print $thread;", modcommon::kTagAddAfter,
-             "    print $quick_reply;"),
-        Step("Sources/Display.pl", "sub Display {", modcommon::kTagAddBefore, "# quick reply"),
-    };
-    return mod;
 }
 
 Forum::Forum() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "QuickReplyMod.h"
 #include "TestSupport.h"
 #include "kestrune/InstallRun.h"
 #include "kestrune/Mod.h"
@@ -16,17 +17,12 @@ namespace runtest {
 // The log split at CR LF, so expectations read like the window's lines.
 std::vector<std::string> Lines(const std::string& log);
 
-kestrune::TStep Step(std::string file, std::string search, int kind, std::string action);
-
-// Two LF-style Perl files, as on a Unix server.
-inline const std::string kPostOriginal = "sub Post {\n    print $form;\n}\n";
-inline const std::string kDisplayOriginal = "sub Display {\n    print $thread;\n}\n";
-inline const std::string kPostInstalled = "sub Post {\n    print $form_with_reply;\n}\n";
-inline const std::string kDisplayInstalled =
-    "# quick reply\nsub Display {\n    print $thread;\n    print $quick_reply;\n}\n";
-
-// Replace in Post.pl, then add after and add before in Display.pl.
-kestrune::TMod QuickReplyMod();
+using testsupport::kDisplayInstalled;
+using testsupport::kDisplayOriginal;
+using testsupport::kPostInstalled;
+using testsupport::kPostOriginal;
+using testsupport::QuickReplyMod;
+using testsupport::Step;
 
 class Forum {
   public:
