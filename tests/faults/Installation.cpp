@@ -23,6 +23,9 @@ ssize_t ArmedFileSystem::Write(int fd, const void* data, size_t size) {
 int ArmedFileSystem::Fsync(int fd) {
     return Target().Fsync(fd);
 }
+int ArmedFileSystem::SyncFileSystem(const std::string& folder) {
+    return Target().SyncFileSystem(folder);
+}
 int ArmedFileSystem::Close(int fd) {
     return Target().Close(fd);
 }

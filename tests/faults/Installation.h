@@ -34,6 +34,7 @@ class ArmedFileSystem final : public modcommon::FileSystem {
     int Open(const std::string& path, int flags, mode_t mode) override;
     ssize_t Write(int fd, const void* data, size_t size) override;
     int Fsync(int fd) override;
+    int SyncFileSystem(const std::string& folder) override;
     int Close(int fd) override;
     int Fchmod(int fd, mode_t mode) override;
     int Stat(const std::string& path, struct stat* st) override;
