@@ -90,6 +90,9 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    // A value is one line: a script path holding a line break would otherwise write a second
+    // line that is read back as an entry of its own (say "EnableSkin=off").
+    value = value.substr(0, value.find_first_of("\r\n"));
     std::string entry = std::string(key) + "=" + std::string(value);
     auto found = std::find_if(m_sections.begin(), m_sections.end(), [&](const Section& s) {
         return SameTextIgnoringCase(s.name, section);

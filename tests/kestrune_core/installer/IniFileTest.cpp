@@ -75,6 +75,16 @@ TEST(IniFileTest, WriteStringReplacesInPlaceAppendsKeyAndAppendsSection) {
                     "Installmode=Fast mode", "", "[Other]", "x=1", "", "[Added]", "k=v", ""}));
 }
 
+TEST(IniFileTest, WrittenValuesEndAtTheirFirstLineBreak) {
+    IniFile ini = IniFile::FromText("x.ini", CrLf({"[Settings]", "EnableSkin=on"}));
+    ini.WriteString("Settings", "Scriptpath",
+                    "/forum/YaBB.pl\nTextEditor=/tmp/evil\r\n[Evil]\rx=1");
+    IniFile reread = IniFile::FromText("x.ini", ini.ToText());
+    EXPECT_EQ(reread.ReadString("Settings", "Scriptpath", ""), "/forum/YaBB.pl");
+    EXPECT_EQ(reread.ReadString("Settings", "TextEditor", "none"), "none");
+    EXPECT_TRUE(reread.ReadSectionValues("Evil").empty());
+}
+
 TEST(IniFileTest, ReadSectionValuesGivesStoredLinesInOrder) {
     IniFile ini = IniFile::FromText("x.ini", "[List]\r\nb = 2\r\nstray\r\na=1\r\n");
     EXPECT_EQ(ini.ReadSectionValues("LIST"), (std::vector<std::string>{"b=2", "stray", "a=1"}));
